@@ -1,0 +1,43 @@
+// Whole-file reading and safe writing; see file_io.h.
+#include "text/file_io.h"
+
+#include <cstdio>
+
+namespace kawaban {
+
+bool ReadWholeFile(const std::string& path, std::string& out) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return false;
+    std::string data;
+    char buffer[1 << 16];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        data.append(buffer, n);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed)
+        return false;  // a folder, or an I/O error part way through
+    out.swap(data);
+    return true;
+}
+
+std::string TemporaryPathFor(const std::string& path) {
+    return path + ".kawaban-tmp";
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view content) {
+    const std::string temporary = TemporaryPathFor(path);
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file)
+        return false;
+    bool ok = std::fwrite(content.data(), 1, content.size(), file) == content.size();
+    ok = ok && std::fflush(file) == 0 && SyncFileToDisk(file);
+    ok = (std::fclose(file) == 0) && ok;
+    ok = ok && ReplaceFileWith(temporary, path);
+    if (!ok)
+        std::remove(temporary.c_str());
+    return ok;
+}
+
+}  // namespace kawaban

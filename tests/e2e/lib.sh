@@ -1,0 +1,95 @@
+# Helpers for the end-to-end tests: the real program under Wine in Xvfb, driven from
+# outside with xdotool, observed through window geometry, screenshots and exit codes.
+# Sourced by the test scripts; needs KAWABAN_PROBE (the win_probe.exe path) in the
+# environment or beside the program.
+e2e_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+. "$e2e_root/scripts/env.sh"
+wine_run="$e2e_root/scripts/wine-run"
+e2e_passes=0
+e2e_failures=0
+e2e_pid=
+e2e_xvfb=
+
+ok() { e2e_passes=$((e2e_passes + 1)); }
+fail() { echo "FAIL: $*"; e2e_failures=$((e2e_failures + 1)); }
+
+e2e_cleanup() {
+    [ -n "$e2e_pid" ] && kill "$e2e_pid" 2>/dev/null
+    [ -n "$e2e_xvfb" ] && kill "$e2e_xvfb" 2>/dev/null
+    [ -n "${e2e_work:-}" ] && rm -rf "$e2e_work"
+}
+
+e2e_begin() {
+    e2e_work=$(mktemp -d)
+    trap e2e_cleanup EXIT
+    # Use the display the test run provides; alone, start a private one.
+    if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
+        local n
+        for n in $(seq 91 120); do [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break; done
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        e2e_xvfb=$!
+        export DISPLAY=":$n"
+        for _ in $(seq 1 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    fi
+    KAWABAN_PROBE=${KAWABAN_PROBE:-$(dirname "$exe")/win_probe.exe}
+}
+
+# e2e_end prints the plain summary line and exits with the outcome.
+e2e_end() {
+    echo "$(basename "$0" .sh): $e2e_passes passed, $e2e_failures failed"
+    [ "$e2e_failures" = 0 ]
+    exit $?
+}
+
+# start_program EXE [ARGS...]: runs it in the background under Wine.
+start_program() {
+    "$wine_run" "$@" </dev/null >"$e2e_work/program.out" 2>&1 &
+    e2e_pid=$!
+}
+
+# wait_program SECONDS: prints the program's exit status, or "timeout".
+wait_program() {
+    local limit=$(( $1 * 10 ))
+    for _ in $(seq 1 $limit); do
+        if ! kill -0 "$e2e_pid" 2>/dev/null; then
+            wait "$e2e_pid"; echo $?; e2e_pid=; return
+        fi
+        sleep 0.1
+    done
+    echo timeout
+}
+
+# find_window TITLE: prints the X window id of the visible window with that exact title.
+find_window() {
+    "$wine_run" "$KAWABAN_PROBE" wait "$1" 20 || return 1
+    local id
+    for _ in $(seq 1 50); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# client_geometry TITLE: the client area in screen pixels as WxH+X+Y, as Windows sees it.
+client_geometry() {
+    "$wine_run" "$KAWABAN_PROBE" client "$1" | tr -d '\r'
+}
+
+# window_geometry TITLE: the whole window (frame included) as WxH+X+Y.
+window_geometry() {
+    "$wine_run" "$KAWABAN_PROBE" window "$1" | tr -d '\r'
+}
+
+# screenshot FILE: the whole screen.
+screenshot() {
+    import -window root "$1"
+}
+
+# yellow_pixels W H X Y [FILE]: how many pure-yellow pixels the rectangle holds.
+yellow_pixels() {
+    local shot=${5:-$e2e_work/shot.png}
+    [ -n "${5:-}" ] || screenshot "$shot"
+    convert "$shot" -crop "$1x$2+$3+$4" +repage -fuzz 10% -fill white -opaque 'rgb(255,255,0)' \
+        -fill black +opaque white -format '%[fx:int(mean*w*h)]' info:
+}

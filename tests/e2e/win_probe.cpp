@@ -1,0 +1,47 @@
+// A small Windows helper for the end-to-end tests: it looks at the program's windows from
+// another process, as a user's desktop would, and reports what the X side cannot tell.
+//   win_probe client TITLE   prints the client area of the top-level window TITLE as WxH+X+Y
+//   win_probe window TITLE   prints the whole window's rectangle the same way
+//   win_probe wait TITLE N   waits up to N seconds for the window TITLE; exit 0 when it is there
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <cstdlib>
+#include <shellapi.h>
+
+int main() {
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (!argv || argc < 3)
+        return 2;
+    const wchar_t* command = argv[1];
+    const wchar_t* title = argv[2];
+    if (std::wcscmp(command, L"wait") == 0) {
+        const int seconds = argc > 3 ? _wtoi(argv[3]) : 10;
+        for (int i = 0; i < seconds * 20; ++i) {
+            if (FindWindowW(nullptr, title))
+                return 0;
+            Sleep(50);
+        }
+        return 1;
+    }
+    HWND hwnd = FindWindowW(nullptr, title);
+    if (!hwnd)
+        return 1;
+    if (std::wcscmp(command, L"client") == 0) {
+        RECT client;
+        GetClientRect(hwnd, &client);
+        POINT origin = {0, 0};
+        ClientToScreen(hwnd, &origin);
+        std::printf("%ldx%ld+%ld+%ld\n", client.right, client.bottom, origin.x, origin.y);
+        return 0;
+    }
+    if (std::wcscmp(command, L"window") == 0) {
+        RECT r;
+        GetWindowRect(hwnd, &r);
+        std::printf("%ldx%ld+%ld+%ld\n", r.right - r.left, r.bottom - r.top, r.left, r.top);
+        return 0;
+    }
+    return 2;
+}
