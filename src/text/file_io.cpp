@@ -2,6 +2,7 @@
 #include "text/file_io.h"
 
 #include <cstdio>
+#include <new>
 
 namespace kawaban {
 
@@ -10,14 +11,28 @@ bool ReadWholeFile(const std::string& path, std::string& out) {
     if (!file)
         return false;
     std::string data;
-    char buffer[1 << 16];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        data.append(buffer, n);
-    const bool failed = std::ferror(file) != 0;
+    bool failed = false;
+    try {
+        // Size the buffer once when the size looks real (a folder reports nonsense); the loop
+        // reads whatever is there either way.
+        constexpr long kLargestReservation = 1L << 28;
+        if (std::fseek(file, 0, SEEK_END) == 0) {
+            const long size = std::ftell(file);
+            if (size > 0 && size <= kLargestReservation)
+                data.reserve(static_cast<std::size_t>(size));
+            std::rewind(file);
+        }
+        char buffer[1 << 16];
+        std::size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+            data.append(buffer, n);
+        failed = std::ferror(file) != 0;  // a folder, or an I/O error part way through
+    } catch (const std::bad_alloc&) {
+        failed = true;  // larger than memory: it cannot be read
+    }
     std::fclose(file);
     if (failed)
-        return false;  // a folder, or an I/O error part way through
+        return false;
     out.swap(data);
     return true;
 }

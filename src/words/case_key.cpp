@@ -37,23 +37,7 @@ constexpr Alias kAliases[] = {
     {0xFA58, 0x878A}, {0xFA59, 0x8782}, {0xFA5A, 0x8784},
 };
 
-std::uint16_t FoldDoubleByte(std::uint16_t c) {
-    if (c >= 0x8281 && c <= 0x829A)  // full-width ａ-ｚ -> Ａ-Ｚ
-        return c - 0x21;
-    if (c >= 0x83BF && c <= 0x83D6)  // Greek α-ω -> Α-Ω
-        return c - 0x20;
-    if (c >= 0x8470 && c <= 0x847E)  // Cyrillic а-н -> А-Н
-        return c - 0x30;
-    if (c >= 0x8480 && c <= 0x8491)  // Cyrillic о-я -> О-Я
-        return c - 0x31;
-    if (c >= 0xEEEF && c <= 0xEEF8)  // small Roman numerals ⅰ-ⅹ (NEC-selected IBM) -> Ⅰ-Ⅹ
-        return c - 0xEEEF + 0x8754;
-    if (c >= 0xFA40 && c <= 0xFA49)  // small Roman numerals (IBM) -> Ⅰ-Ⅹ
-        return c - 0xFA40 + 0x8754;
-    if (c >= 0xFA4A && c <= 0xFA53)  // capital Roman numerals (IBM copy) -> Ⅰ-Ⅹ
-        return c - 0xFA4A + 0x8754;
-    if (c >= 0xED40 && c <= 0xEEEC)  // NEC-selected IBM kanji, same order as the IBM ones
-        return FromLinear(Linear(c) - Linear(0xED40) + Linear(0xFA5C));
+std::uint16_t FoldAlias(std::uint16_t c) {
     for (const Alias& alias : kAliases) {
         if (alias.code == c)
             return alias.canonical;
@@ -61,29 +45,79 @@ std::uint16_t FoldDoubleByte(std::uint16_t c) {
     return c;
 }
 
+// By lead byte, so that the common kana and kanji pass with one comparison.
+std::uint16_t FoldDoubleByte(std::uint16_t c) {
+    switch (c >> 8) {
+        case 0x82:  // full-width ａ-ｚ -> Ａ-Ｚ
+            return c >= 0x8281 && c <= 0x829A ? c - 0x21 : c;
+        case 0x83:  // Greek α-ω -> Α-Ω
+            return c >= 0x83BF && c <= 0x83D6 ? c - 0x20 : c;
+        case 0x84:  // Cyrillic а-н -> А-Н, о-я -> О-Я
+            if (c >= 0x8470 && c <= 0x847E)
+                return c - 0x30;
+            return c >= 0x8480 && c <= 0x8491 ? c - 0x31 : c;
+        case 0x87:
+            return FoldAlias(c);
+        case 0xED:
+        case 0xEE:
+            if (c >= 0xEEEF && c <= 0xEEF8)  // small Roman numerals ⅰ-ⅹ (NEC-selected IBM) -> Ⅰ-Ⅹ
+                return c - 0xEEEF + 0x8754;
+            if (c <= 0xEEEC)  // NEC-selected IBM kanji, in the same order as the IBM ones
+                return FromLinear(Linear(c) - Linear(0xED40) + Linear(0xFA5C));
+            return FoldAlias(c);
+        case 0xFA:
+            if (c >= 0xFA40 && c <= 0xFA49)  // small Roman numerals (IBM) -> Ⅰ-Ⅹ
+                return c - 0xFA40 + 0x8754;
+            if (c >= 0xFA4A && c <= 0xFA53)  // capital Roman numerals (IBM copy) -> Ⅰ-Ⅹ
+                return c - 0xFA4A + 0x8754;
+            return FoldAlias(c);
+        default:
+            return c;
+    }
+}
+
 }  // namespace
 
-void Cp932CaseKey::Key(std::string_view word, std::string& out) const {
-    out.assign(word);
-    for (std::size_t i = 0; i < out.size();) {
-        const auto lead = static_cast<unsigned char>(out[i]);
+std::string_view Cp932CaseKey::Key(std::string_view word, std::string& scratch) const {
+    // Most words hold nothing to fold: find the first character that changes, if any.
+    std::size_t i = 0;
+    std::uint16_t code = 0;
+    std::uint16_t folded = 0;
+    for (; i < word.size(); i += CharLength(word, i)) {
+        const auto lead = static_cast<unsigned char>(word[i]);
         if (!IsLeadByte(lead)) {
             if (lead >= 'a' && lead <= 'z')
-                out[i] = static_cast<char>(lead - 'a' + 'A');
+                break;
+            continue;
+        }
+        if (i + 1 >= word.size())
+            return word;  // a lone lead byte at the end stays as it is
+        code = static_cast<std::uint16_t>(lead << 8 | static_cast<unsigned char>(word[i + 1]));
+        folded = FoldDoubleByte(code);
+        if (folded != code)
+            break;
+    }
+    if (i >= word.size())
+        return word;
+
+    scratch.assign(word);
+    for (; i < scratch.size();) {
+        const auto lead = static_cast<unsigned char>(scratch[i]);
+        if (!IsLeadByte(lead)) {
+            if (lead >= 'a' && lead <= 'z')
+                scratch[i] = static_cast<char>(lead - 'a' + 'A');
             ++i;
             continue;
         }
-        if (i + 1 >= out.size())
-            break;  // a lone lead byte at the end stays as it is
-        // Everything foldable starts with one of these lead bytes; skip the rest quickly.
-        if (lead == 0x82 || lead == 0x83 || lead == 0x84 || lead == 0x87 || lead >= 0xED) {
-            const auto code = static_cast<std::uint16_t>(lead << 8 | static_cast<unsigned char>(out[i + 1]));
-            const std::uint16_t folded = FoldDoubleByte(code);
-            out[i] = static_cast<char>(folded >> 8);
-            out[i + 1] = static_cast<char>(folded & 0xFF);
-        }
+        if (i + 1 >= scratch.size())
+            break;
+        code = static_cast<std::uint16_t>(lead << 8 | static_cast<unsigned char>(scratch[i + 1]));
+        folded = FoldDoubleByte(code);
+        scratch[i] = static_cast<char>(folded >> 8);
+        scratch[i + 1] = static_cast<char>(folded & 0xFF);
         i += 2;
     }
+    return scratch;
 }
 
 }  // namespace kawaban

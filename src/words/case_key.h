@@ -11,8 +11,8 @@ namespace kawaban {
 class CaseKey {
 public:
     virtual ~CaseKey() = default;
-    // Replaces out with the key of word.
-    virtual void Key(std::string_view word, std::string& out) const = 0;
+    // The key of word: word itself when it needs no change, otherwise scratch, filled in.
+    virtual std::string_view Key(std::string_view word, std::string& scratch) const = 0;
 };
 
 // The portable key: folds the letter-case pairs of code page 932 (ASCII, full-width Latin,
@@ -21,7 +21,7 @@ public:
 // are kept: Ａ and A, あ and ア stay different. Trail bytes are never folded.
 class Cp932CaseKey final : public CaseKey {
 public:
-    void Key(std::string_view word, std::string& out) const override;
+    std::string_view Key(std::string_view word, std::string& scratch) const override;
 };
 
 // The key of the platform the program runs on: on Windows the locale's sort key with

@@ -11,14 +11,14 @@ namespace {
 
 class LocaleCaseKey final : public CaseKey {
 public:
-    void Key(std::string_view word, std::string& out) const override {
+    std::string_view Key(std::string_view word, std::string& out) const override {
         constexpr DWORD kFlags = LCMAP_SORTKEY | NORM_IGNORECASE;
         const int length = static_cast<int>(word.size());
         char small[512];
         int n = LCMapStringA(LOCALE_USER_DEFAULT, kFlags, word.data(), length, small, sizeof small);
         if (n > 0) {
             out.assign(small, n);
-            return;
+            return out;
         }
         n = LCMapStringA(LOCALE_USER_DEFAULT, kFlags, word.data(), length, nullptr, 0);
         if (n > 0) {
@@ -26,13 +26,14 @@ public:
             n = LCMapStringA(LOCALE_USER_DEFAULT, kFlags, word.data(), length, large.data(), n);
             if (n > 0) {
                 out.assign(large.data(), n);
-                return;
+                return out;
             }
         }
-        // No sort key could be made: fall back to the exact bytes, marked so that they can
-        // never equal a sort key (sort keys hold no 0xFF 0xFF pair at their start).
+        // No sort key could be made: fall back to the exact bytes, marked to keep them apart
+        // from real sort keys.
         out.assign("\xFF\xFF");
         out.append(word);
+        return out;
     }
 };
 

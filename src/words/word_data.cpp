@@ -2,8 +2,9 @@
 #include "words/word_data.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
-#include <unordered_set>
+#include <memory>
 
 #include "text/file_io.h"
 #include "text/sjis.h"
@@ -37,6 +38,111 @@ bool ParseCount(std::string_view token, std::int64_t& value) {
     return true;
 }
 
+// The keys of one list's words, for dropping duplicates in one pass: an open-addressing
+// table of (pointer, length) over key bytes that stay put while the set lives. A key equal to
+// its word points into the text being read; a key that differs (folded letters, the
+// platform's sort key, the words already in a list being merged into) is copied into blocks
+// of its own. Reading a large file so makes no allocation per word for its keys.
+class KeySet {
+public:
+    explicit KeySet(std::size_t expected) {
+        std::size_t capacity = 16;
+        while (capacity < expected * 2)
+            capacity *= 2;
+        slots_.assign(capacity, Slot{});
+    }
+
+    // A multiply-and-shift hash over eight bytes at a time: words are short, and this is
+    // cheaper than the library's byte-wise hash while mixing as well for the table.
+    static std::size_t Hash(std::string_view key) {
+        std::uint64_t h = 0x9E3779B97F4A7C15ull ^ key.size();
+        const char* p = key.data();
+        std::size_t left = key.size();
+        for (; left >= 8; p += 8, left -= 8) {
+            std::uint64_t v;
+            std::memcpy(&v, p, 8);
+            h = (h ^ v) * 0xBF58476D1CE4E5B9ull;
+            h ^= h >> 31;
+        }
+        std::uint64_t v = 0;
+        std::memcpy(&v, p, left);
+        h = (h ^ v) * 0x94D049BB133111EBull;
+        h ^= h >> 29;
+        h *= 0xBF58476D1CE4E5B9ull;
+        return static_cast<std::size_t>(h ^ (h >> 32));
+    }
+
+    // Asks the processor to fetch the slot where a key of this hash starts its search.
+    void Prefetch(std::size_t hash) const { __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]); }
+
+    // Adds key (hash = Hash(key)); false when an equal key is there already. Unless copy is
+    // set, the key's bytes must stay valid as long as the set.
+    bool Insert(std::string_view key, std::size_t hash, bool copy) {
+        const auto tag = static_cast<std::uint32_t>(hash);
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+            Slot& slot = slots_[i];
+            if (!slot.data) {
+                slot = {copy ? Copy(key) : key.data(), static_cast<std::uint32_t>(key.size()), tag};
+                if (++size_ * 2 > slots_.size())
+                    Grow();
+                return true;
+            }
+            if (slot.tag == tag && slot.length == key.size() && std::memcmp(slot.data, key.data(), key.size()) == 0)
+                return false;
+        }
+    }
+
+private:
+    struct Slot {
+        const char* data = nullptr;  // nullptr: empty
+        std::uint32_t length = 0;
+        std::uint32_t tag = 0;  // low bits of the hash, to skip most comparisons
+    };
+    static constexpr std::size_t kBlockSize = 1 << 16;
+
+    const char* Copy(std::string_view key) {
+        if (blocks_.empty() || blockUsed_ + key.size() > blockSize_) {
+            blockSize_ = std::max(kBlockSize, key.size());
+            blocks_.push_back(std::make_unique<char[]>(blockSize_));
+            blockUsed_ = 0;
+        }
+        char* at = blocks_.back().get() + blockUsed_;
+        std::memcpy(at, key.data(), key.size());
+        blockUsed_ += key.size();
+        return at;
+    }
+
+    void Grow() {
+        std::vector<Slot> old(slots_.size() * 2);
+        old.swap(slots_);
+        const std::size_t mask = slots_.size() - 1;
+        for (const Slot& slot : old) {
+            if (!slot.data)
+                continue;
+            std::size_t i = Hash({slot.data, slot.length}) & mask;
+            while (slots_[i].data)
+                i = (i + 1) & mask;
+            slots_[i] = slot;
+        }
+    }
+
+    std::vector<Slot> slots_;
+    std::size_t size_ = 0;
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    std::size_t blockSize_ = 0;
+    std::size_t blockUsed_ = 0;
+};
+
+constexpr int kBatch = 16;
+
+struct PendingWord {
+    std::string_view token;
+    std::string_view key;  // token itself, or scratch
+    std::string scratch;
+    std::size_t hash = 0;
+};
+
 }  // namespace
 
 bool WordData::AllListsNonEmpty() const {
@@ -63,13 +169,14 @@ bool WordTokenizer::Next(std::string_view& token) {
 void ReadWordText(WordData& words, std::string_view text, bool merge, const CaseKey& key, WordFileReport* report) {
     if (!merge)
         ClearWordData(words);
-    WordFileReport scratch;
-    WordFileReport& found = report ? *report : scratch;
+    WordFileReport unused;
+    WordFileReport& found = report ? *report : unused;
     found = WordFileReport();
 
     WordTokenizer tokens(text);
     std::string_view token;
-    std::string wordKey;
+    std::string scratch;
+    std::array<PendingWord, kBatch> batch;
     bool ended = false;
     for (int c = 0; c < kWordCategoryCount && !ended; ++c) {
         WordSectionReport& section = found.sections[c];
@@ -86,34 +193,48 @@ void ReadWordText(WordData& words, std::string_view text, bool merge, const Case
             continue;
 
         WordList& list = words.Lists[c];
-        std::unordered_set<std::string> seen;
         // The count may be anything in a hand-made file; the text bounds the words it can hold.
         const auto expected = static_cast<std::size_t>(
             std::min<std::int64_t>(section.count, static_cast<std::int64_t>(text.size() / 2 + 1)));
-        seen.reserve(list.size() + expected);
+        KeySet seen(list.size() + expected);
         list.reserve(list.size() + expected);
         for (const std::string& existing : list) {
-            key.Key(existing, wordKey);
-            seen.insert(wordKey);
+            const std::string_view existingKey = key.Key(existing, scratch);
+            seen.Insert(existingKey, KeySet::Hash(existingKey), true);
         }
-        for (std::int64_t i = 0; i < section.count; ++i) {
-            if (!tokens.Next(token)) {
-                section.endOfFile = true;
-                ended = true;
-                break;
+        // Keys are made for a batch of words first and their table slots fetched ahead, so
+        // that a large list does not wait on memory for one word after another.
+        std::int64_t remaining = section.count;
+        while (remaining > 0 && !ended) {
+            int n = 0;
+            for (; n < kBatch && remaining > 0; ++n, --remaining) {
+                PendingWord& pending = batch[n];
+                if (!tokens.Next(pending.token)) {
+                    section.endOfFile = true;
+                    ended = true;
+                    break;
+                }
+                pending.key = key.Key(pending.token, pending.scratch);
+                pending.hash = KeySet::Hash(pending.key);
+                seen.Prefetch(pending.hash);
             }
-            ++section.wordsRead;
-            key.Key(token, wordKey);
-            if (!seen.insert(wordKey).second) {
-                ++section.duplicates;
-                continue;
-            }
-            list.emplace_back(token);
-            if (report) {
-                if (!IsFullWidthText(token))
-                    section.notFullWidth.emplace_back(token);
-                if (token.size() > kMaxWordBytes)
-                    section.tooLong.emplace_back(token);
+            section.wordsRead += n;
+            for (int j = 0; j < n; ++j) {
+                const PendingWord& pending = batch[j];
+                // A key that is the word itself lives in the text as long as the set does.
+                const bool keyIsToken = pending.key.data() == pending.token.data();
+                const bool added = seen.Insert(pending.key, pending.hash, !keyIsToken);
+                if (!added) {
+                    ++section.duplicates;
+                    continue;
+                }
+                list.emplace_back(pending.token);
+                if (report) {
+                    if (!IsFullWidthText(pending.token))
+                        section.notFullWidth.emplace_back(pending.token);
+                    if (pending.token.size() > kMaxWordBytes)
+                        section.tooLong.emplace_back(pending.token);
+                }
             }
         }
     }

@@ -56,13 +56,12 @@ TEST(CaseKeyAgreement, PortableAndPlatformKeysGroupEveryCharacterAlike) {
     const CaseKey& platform = PlatformCaseKey();
     std::map<std::string, std::set<std::string>> portableGroups, platformGroups;
     std::map<std::string, std::string> platformKeyOf;
-    std::string key;
+    std::string scratch;
     for (const std::string& c : chars) {
-        portable.Key(c, key);
-        portableGroups[key].insert(Hex(c));
-        platform.Key(c, key);
-        platformGroups[key].insert(Hex(c));
-        platformKeyOf[Hex(c)] = key;
+        portableGroups[std::string(portable.Key(c, scratch))].insert(Hex(c));
+        const std::string platformKey(platform.Key(c, scratch));
+        platformGroups[platformKey].insert(Hex(c));
+        platformKeyOf[Hex(c)] = platformKey;
     }
 
     // Whatever the portable key calls equal (the case pairs, both copies of a character),
@@ -91,8 +90,7 @@ TEST(CaseKeyAgreement, PortableAndPlatformKeysGroupEveryCharacterAlike) {
             std::string bytes;
             for (std::size_t i = 0; i < c.size(); i += 2)
                 bytes += static_cast<char>(std::stoi(c.substr(i, 2), nullptr, 16));
-            portable.Key(bytes, key);
-            portableKeys.insert(key);
+            portableKeys.insert(std::string(portable.Key(bytes, scratch)));
         }
         if (portableKeys.size() > 1)
             found.insert(group);

@@ -7,9 +7,8 @@ namespace kawaban {
 namespace {
 
 std::string KeyOf(std::string_view word, const CaseKey& key = Cp932CaseKey()) {
-    std::string out;
-    key.Key(word, out);
-    return out;
+    std::string scratch;
+    return std::string(key.Key(word, scratch));
 }
 
 // The portable key, and the platform's (on Windows the locale's sort key), must agree.
