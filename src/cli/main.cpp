@@ -3,6 +3,8 @@
 // ticker text with the same generator. Its output is UTF-8 (or raw Shift-JIS with --raw);
 // messages are in English and Japanese. The literals here are u8"" so that they stay UTF-8
 // although the project compiles ordinary literals to code page 932.
+#include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -120,12 +122,13 @@ bool IsHelp(const std::vector<std::string>& args) {
 }
 
 bool ParseNumber(const std::string& text, long long min, long long max, long long& value) {
-    if (text.empty())
+    // Digits with an optional minus sign, nothing else (strtoll alone would skip blanks).
+    if (text.empty() || !(std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '-'))
         return false;
     char* end = nullptr;
     errno = 0;
     const long long v = std::strtoll(text.c_str(), &end, 10);
-    if (errno != 0 || *end != '\0' || v < min || v > max || text[0] == ' ')
+    if (errno != 0 || *end != '\0' || v < min || v > max)
         return false;
     value = v;
     return true;

@@ -193,9 +193,12 @@ void ReadWordText(WordData& words, std::string_view text, bool merge, const Case
             continue;
 
         WordList& list = words.Lists[c];
-        // The count may be anything in a hand-made file; the text bounds the words it can hold.
-        const auto expected = static_cast<std::size_t>(
-            std::min<std::int64_t>(section.count, static_cast<std::int64_t>(text.size() / 2 + 1)));
+        // Room for the words to come. The count may be anything in a hand-made file, so the
+        // room is bounded by what the rest of the text can hold (a word and a line break take
+        // three bytes at least) and by a fixed cap; the lists grow past it as needed.
+        constexpr std::int64_t kLargestReservation = 1 << 20;
+        const auto expected = static_cast<std::size_t>(std::min<std::int64_t>(
+            {section.count, static_cast<std::int64_t>(tokens.Remaining() / 3 + 1), kLargestReservation}));
         KeySet seen(list.size() + expected);
         list.reserve(list.size() + expected);
         for (const std::string& existing : list) {

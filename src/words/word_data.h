@@ -62,6 +62,7 @@ class WordTokenizer {
 public:
     explicit WordTokenizer(std::string_view data) : data_(data) {}
     bool Next(std::string_view& token);
+    std::size_t Remaining() const { return data_.size() - pos_; }
 
 private:
     std::string_view data_;

@@ -47,16 +47,20 @@ start_program() {
     e2e_pid=$!
 }
 
-# wait_program SECONDS: prints the program's exit status, or "timeout".
+# wait_program SECONDS: waits for the program to end and sets program_status to its exit
+# status, or to "timeout". (Not in a command substitution: only this shell can wait for it.)
 wait_program() {
     local limit=$(( $1 * 10 ))
+    program_status=timeout
     for _ in $(seq 1 $limit); do
         if ! kill -0 "$e2e_pid" 2>/dev/null; then
-            wait "$e2e_pid"; echo $?; e2e_pid=; return
+            wait "$e2e_pid"
+            program_status=$?
+            e2e_pid=
+            return
         fi
         sleep 0.1
     done
-    echo timeout
 }
 
 # find_window TITLE: prints the X window id of the visible window with that exact title.
