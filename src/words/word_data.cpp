@@ -38,11 +38,12 @@ bool ParseCount(std::string_view token, std::int64_t& value) {
     return true;
 }
 
-// The keys of one list's words, for dropping duplicates in one pass: an open-addressing
-// table of (pointer, length) over key bytes that stay put while the set lives. A key equal to
-// its word points into the text being read; a key that differs (folded letters, the
-// platform's sort key, the words already in a list being merged into) is copied into blocks
-// of its own. Reading a large file so makes no allocation per word for its keys.
+// The keys of one list's words, for dropping duplicates in one pass: the keys in the order
+// they came, and an open-addressing table of small slots (the key's number and bits of its
+// hash) over them. A key equal to its word points into the text being read; a key that
+// differs (folded letters, the platform's sort key, the words already in a list being merged
+// into) is copied into blocks of its own. Reading a large file so makes no allocation per
+// word for its keys, and the table stays small enough for large lists.
 class KeySet {
 public:
     explicit KeySet(std::size_t expected) {
@@ -50,6 +51,7 @@ public:
         while (capacity < expected * 2)
             capacity *= 2;
         slots_.assign(capacity, Slot{});
+        keys_.reserve(expected);
     }
 
     // A multiply-and-shift hash over eight bytes at a time: words are short, and this is
@@ -82,26 +84,27 @@ public:
         const std::size_t mask = slots_.size() - 1;
         for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
             Slot& slot = slots_[i];
-            if (!slot.data) {
-                slot = {copy ? Copy(key) : key.data(), static_cast<std::uint32_t>(key.size()), tag};
-                if (++size_ * 2 > slots_.size())
+            if (slot.index == kEmpty) {
+                slot = {static_cast<std::uint32_t>(keys_.size()), tag};
+                keys_.push_back(copy ? Copy(key) : key);
+                if (keys_.size() * 2 > slots_.size())
                     Grow();
                 return true;
             }
-            if (slot.tag == tag && slot.length == key.size() && std::memcmp(slot.data, key.data(), key.size()) == 0)
+            if (slot.tag == tag && keys_[slot.index] == key)
                 return false;
         }
     }
 
 private:
+    static constexpr std::uint32_t kEmpty = std::numeric_limits<std::uint32_t>::max();
     struct Slot {
-        const char* data = nullptr;  // nullptr: empty
-        std::uint32_t length = 0;
-        std::uint32_t tag = 0;  // low bits of the hash, to skip most comparisons
+        std::uint32_t index = kEmpty;  // the key's number in keys_
+        std::uint32_t tag = 0;         // low bits of the hash, to skip most comparisons
     };
     static constexpr std::size_t kBlockSize = 1 << 16;
 
-    const char* Copy(std::string_view key) {
+    std::string_view Copy(std::string_view key) {
         if (blocks_.empty() || blockUsed_ + key.size() > blockSize_) {
             blockSize_ = std::max(kBlockSize, key.size());
             blocks_.push_back(std::make_unique<char[]>(blockSize_));
@@ -110,7 +113,7 @@ private:
         char* at = blocks_.back().get() + blockUsed_;
         std::memcpy(at, key.data(), key.size());
         blockUsed_ += key.size();
-        return at;
+        return {at, key.size()};
     }
 
     void Grow() {
@@ -118,17 +121,17 @@ private:
         old.swap(slots_);
         const std::size_t mask = slots_.size() - 1;
         for (const Slot& slot : old) {
-            if (!slot.data)
+            if (slot.index == kEmpty)
                 continue;
-            std::size_t i = Hash({slot.data, slot.length}) & mask;
-            while (slots_[i].data)
+            std::size_t i = Hash(keys_[slot.index]) & mask;
+            while (slots_[i].index != kEmpty)
                 i = (i + 1) & mask;
             slots_[i] = slot;
         }
     }
 
     std::vector<Slot> slots_;
-    std::size_t size_ = 0;
+    std::vector<std::string_view> keys_;
     std::vector<std::unique_ptr<char[]>> blocks_;
     std::size_t blockSize_ = 0;
     std::size_t blockUsed_ = 0;
