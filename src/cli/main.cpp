@@ -48,6 +48,15 @@ std::string Show(std::string_view sjis) {
     return Cp932ToUtf8(sjis);
 }
 
+// The start of an over-long word, cut at a character boundary, and its length.
+std::string ShowLong(std::string_view sjis) {
+    constexpr std::size_t kShown = 40;
+    std::size_t end = 0;
+    while (end < sjis.size() && end + CharLength(sjis, end) <= kShown)
+        end += CharLength(sjis, end);
+    return std::to_string(sjis.size()) + " bytes: " + Show(sjis.substr(0, end)) + (end < sjis.size() ? "..." : "");
+}
+
 int Fail(std::u8string_view english, std::u8string_view japanese, std::string_view detail = {}) {
     std::string line = U8(u8"kawaban-cli: ") + U8(english);
     if (!detail.empty())
@@ -179,8 +188,9 @@ int Check(const std::vector<std::string>& args) {
         for (const std::string& w : s.notFullWidth)
             finding(U8(u8"not all full-width, the editor would refuse it / 全角でない単語: ") + Show(w));
         for (const std::string& w : s.tooLong)
-            finding(U8(u8"longer than 100 bytes / 100 バイトを超える単語: ") + std::to_string(w.size()) +
-                    U8(u8" bytes: ") + Show(w));
+            finding(U8(u8"longer than 100 bytes / 100 バイトを超える単語: ") + ShowLong(w));
+        for (const std::string& w : s.skipped)
+            finding(U8(u8"longer than 1024 bytes, skipped / 1024 バイトを超えるため読み飛ばした語: ") + ShowLong(w));
     }
     if (report.trailingTokens > 0) {
         out += U8(u8"after the last list / 最後の一覧の後:\n");
@@ -252,7 +262,8 @@ int Import(const std::vector<std::string>& args) {
         return Fail(u8"nothing written", u8"何も書き込みませんでした", Show(args[1]));
     }
     WordData words;
-    ReadWordText(words, sjis, false);
+    if (!ReadWordText(words, sjis, false))
+        return Fail(u8"out of memory", u8"メモリが足りません", Show(args[0]));
     if (!WriteWordFile(words, args[1]))
         return Fail(u8"cannot write the word file", u8"単語ファイルを書き込めません", Show(args[1]));
     return kExitOk;

@@ -1,12 +1,13 @@
 // Whole-file reading and safe writing; see file_io.h.
 #include "text/file_io.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <new>
 
 namespace kawaban {
 
-bool ReadWholeFile(const std::string& path, std::string& out) {
+bool ReadWholeFile(const std::string& path, std::string& out, std::size_t maxBytes) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
         return false;
@@ -24,9 +25,11 @@ bool ReadWholeFile(const std::string& path, std::string& out) {
         }
         char buffer[1 << 16];
         std::size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        while (!failed && (n = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+            failed = data.size() + n > maxBytes;  // also ends an endless device
             data.append(buffer, n);
-        failed = std::ferror(file) != 0;  // a folder, or an I/O error part way through
+        }
+        failed = failed || std::ferror(file) != 0;  // a folder, or an I/O error part way through
     } catch (const std::bad_alloc&) {
         failed = true;  // larger than memory: it cannot be read
     }
@@ -37,19 +40,28 @@ bool ReadWholeFile(const std::string& path, std::string& out) {
     return true;
 }
 
-std::string TemporaryPathFor(const std::string& path) {
-    return path + ".kawaban-tmp";
-}
-
 bool WriteFileAtomically(const std::string& path, std::string_view content) {
-    const std::string temporary = TemporaryPathFor(path);
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    std::string target;
+    if (!platform::ResolveWriteTarget(path, target))
+        return false;
+    // A fresh temporary name: a file left by an earlier crash, or a save running at the same
+    // time, is never overwritten.
+    std::string temporary;
+    std::FILE* file = nullptr;
+    for (int n = 1; n <= 99 && !file; ++n) {
+        temporary = target + ".~" + std::to_string(n);
+        errno = 0;
+        file = platform::CreateNewFile(temporary);
+        if (!file && errno != EEXIST)
+            return false;
+    }
     if (!file)
         return false;
-    bool ok = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    ok = ok && std::fflush(file) == 0 && SyncFileToDisk(file);
+    bool ok = platform::CopyPermissions(target, file);
+    ok = ok && std::fwrite(content.data(), 1, content.size(), file) == content.size();
+    ok = ok && std::fflush(file) == 0 && platform::SyncFileToDisk(file);
     ok = (std::fclose(file) == 0) && ok;
-    ok = ok && ReplaceFileWith(temporary, path);
+    ok = ok && platform::ReplaceFileWith(temporary, target);
     if (!ok)
         std::remove(temporary.c_str());
     return ok;

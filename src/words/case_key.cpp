@@ -45,8 +45,12 @@ std::uint16_t FoldAlias(std::uint16_t c) {
     return c;
 }
 
-// By lead byte, so that the common kana and kanji pass with one comparison.
+// By lead byte, so that the common kana and kanji pass with one comparison. A pair whose
+// second byte is no trail byte is no character and stays as it is.
 std::uint16_t FoldDoubleByte(std::uint16_t c) {
+    const unsigned trail = c & 0xFF;
+    if (trail < 0x40 || trail == 0x7F || trail > 0xFC)
+        return c;
     switch (c >> 8) {
         case 0x82:  // full-width ａ-ｚ -> Ａ-Ｚ
             return c >= 0x8281 && c <= 0x829A ? c - 0x21 : c;

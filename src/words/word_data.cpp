@@ -5,6 +5,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <new>
 
 #include "text/file_io.h"
 #include "text/sjis.h"
@@ -169,9 +170,9 @@ bool WordTokenizer::Next(std::string_view& token) {
     return true;
 }
 
-void ReadWordText(WordData& words, std::string_view text, bool merge, const CaseKey& key, WordFileReport* report) {
-    if (!merge)
-        ClearWordData(words);
+namespace {
+
+void ReadSections(WordData& words, std::string_view text, const CaseKey& key, WordFileReport* report) {
     WordFileReport unused;
     WordFileReport& found = report ? *report : unused;
     found = WordFileReport();
@@ -227,6 +228,11 @@ void ReadWordText(WordData& words, std::string_view text, bool merge, const Case
             section.wordsRead += n;
             for (int j = 0; j < n; ++j) {
                 const PendingWord& pending = batch[j];
+                if (pending.token.size() > kMaxReadWordBytes) {
+                    if (report)
+                        section.skipped.emplace_back(pending.token);
+                    continue;
+                }
                 // A key that is the word itself lives in the text as long as the set does.
                 const bool keyIsToken = pending.key.data() == pending.token.data();
                 const bool added = seen.Insert(pending.key, pending.hash, !keyIsToken);
@@ -250,12 +256,38 @@ void ReadWordText(WordData& words, std::string_view text, bool merge, const Case
     }
 }
 
+}  // namespace
+
+bool ReadWordText(WordData& words, std::string_view text, bool merge, const CaseKey& key, WordFileReport* report) {
+    // Reading only appends to the lists (after emptying them when replacing), so a read that
+    // runs out of memory puts back what was there: the old lists, or their old lengths.
+    std::array<WordList, kWordCategoryCount> replaced;
+    std::array<std::size_t, kWordCategoryCount> lengths{};
+    if (merge) {
+        for (int c = 0; c < kWordCategoryCount; ++c)
+            lengths[c] = words.Lists[c].size();
+    } else {
+        replaced.swap(words.Lists);
+    }
+    try {
+        ReadSections(words, text, key, report);
+        return true;
+    } catch (const std::bad_alloc&) {
+        if (merge) {
+            for (int c = 0; c < kWordCategoryCount; ++c)
+                words.Lists[c].resize(lengths[c]);
+        } else {
+            replaced.swap(words.Lists);
+        }
+        return false;
+    }
+}
+
 bool ReadWordFile(WordData& words, const std::string& path, bool merge, const CaseKey& key, WordFileReport* report) {
     std::string text;
-    if (!ReadWholeFile(path, text))
+    if (!ReadWholeFile(path, text, kMaxWordFileBytes))
         return false;
-    ReadWordText(words, text, merge, key, report);
-    return true;
+    return ReadWordText(words, text, merge, key, report);
 }
 
 std::string FormatWordFile(const WordData& words) {

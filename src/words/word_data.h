@@ -23,8 +23,14 @@ constexpr WordCategory kWordCategories[kWordCategoryCount] = {WordCategory::Who,
                                                                WordCategory::DidWhat};
 
 // Longest word the editor accepts (50 full-width characters). Longer words read from a
-// hand-made file are kept as they are; `kawaban-cli check` reports them.
+// hand-made file are kept as they are, up to kMaxReadWordBytes; `kawaban-cli check` reports them.
 constexpr std::size_t kMaxWordBytes = 100;
+// Longer tokens are skipped when reading: no list a person writes holds them (they come from
+// binary files), and the ticker would carry each one's length on every step.
+constexpr std::size_t kMaxReadWordBytes = 1024;
+// Larger files are refused as unreadable: a word file of this size is no word file, and
+// reading it would take memory many times its size.
+constexpr std::size_t kMaxWordFileBytes = std::size_t(128) << 20;
 
 using WordList = std::vector<std::string>;
 
@@ -48,7 +54,8 @@ struct WordSectionReport {
     std::size_t duplicates = 0;  // of those, dropped as equal (ignoring case) to a word in the list
     bool endOfFile = false;      // the file ended before count words were read
     std::vector<std::string> notFullWidth;  // words the editor would refuse
-    std::vector<std::string> tooLong;       // words over kMaxWordBytes
+    std::vector<std::string> tooLong;       // words over kMaxWordBytes, kept
+    std::vector<std::string> skipped;       // tokens over kMaxReadWordBytes, not added
 };
 
 struct WordFileReport {
@@ -71,13 +78,14 @@ private:
 
 // Reads path into words: unless merge is set, the lists are replaced, but only once the file
 // has been read. Each word equal ignoring case (by key) to one already in its list is dropped.
-// False when the file cannot be opened or read; words is then unchanged. Sets neither
-// FilePath nor Modified. A count token that is no decimal number counts as 0.
+// False when the file cannot be opened or read (or is larger than kMaxWordFileBytes, or than
+// memory); words is then unchanged. Sets neither FilePath nor Modified. A count token that
+// is no decimal number counts as 0.
 bool ReadWordFile(WordData& words, const std::string& path, bool merge, const CaseKey& key = PlatformCaseKey(),
                   WordFileReport* report = nullptr);
 
-// The same over bytes already in memory.
-void ReadWordText(WordData& words, std::string_view text, bool merge, const CaseKey& key = PlatformCaseKey(),
+// The same over bytes already in memory. False (words unchanged) only when memory runs out.
+bool ReadWordText(WordData& words, std::string_view text, bool merge, const CaseKey& key = PlatformCaseKey(),
                   WordFileReport* report = nullptr);
 
 // The file's bytes for the three lists, in the fixed layout with CR LF.

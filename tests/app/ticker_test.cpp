@@ -207,6 +207,16 @@ TEST(TickerEngine, ASentenceDueWithAnEmptyListStopsTheTicker) {
     EXPECT_EQ(engine.TickerStep(), TickerStepResult::Appended);
 }
 
+// The draws in order, one per list, each taken modulo the list's length: with seed 1 the
+// generator gives 41, 18467, 6334, 26500, 19169, 15724.
+TEST(TickerEngine, DrawsWhoWhereWhatInThatOrder) {
+    WordData words = Lists(Numbered("a", 3), Numbered("b", 5), Numbered("c", 7));
+    MsRandom random(1);
+    TickerEngine engine(words, random);
+    EXPECT_EQ(engine.ComposeSentence(), "a2が、b2で、c6。");  // 41 % 3, 18467 % 5, 6334 % 7
+    EXPECT_EQ(engine.ComposeSentence(), "a1が、b4で、c2。");  // 26500 % 3, 19169 % 5, 15724 % 7
+}
+
 TEST(TickerEngine, TheSameSeedGivesTheSameText) {
     WordData words = Lists(Numbered("a", 30), Numbered("b", 5), Numbered("c", 50));
     auto run = [&](std::uint32_t seed) {

@@ -66,6 +66,8 @@ TEST(CaseKey, TreatsBothCopiesOfACharacterAsOne) {
 
 TEST(Cp932CaseKey, KeepsOddBytesIntact) {
     EXPECT_EQ(KeyOf("\x82"), "\x82");  // a lone lead byte at the end
+    EXPECT_EQ(KeyOf("\xED\x7F"), "\xED\x7F");  // no trail byte: no character, nothing to fold
+    EXPECT_EQ(KeyOf("\xFA\x3F"), "\xFA\x3F");
     EXPECT_EQ(KeyOf(std::string("a\0b", 3)), std::string("A\0B", 3));
     EXPECT_EQ(KeyOf(""), "");
 }

@@ -21,6 +21,13 @@ WordData Make(WordList who, WordList where, WordList what) {
     return words;
 }
 
+WordList Numbered(int n) {
+    WordList list;
+    for (int i = 0; i < n; ++i)
+        list.push_back("n" + std::to_string(i));
+    return list;
+}
+
 WordData Read(std::string_view text) {
     WordData words;
     ReadWordText(words, text, false, Cp932CaseKey());
@@ -90,6 +97,39 @@ TEST(ReadWordFile, DropsDuplicatesIgnoringCaseWithinOneList) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(Read(c.text).Lists, c.expected.Lists) << c.text;
+}
+
+// Enough words to run the reader's batches and to outgrow its first table: a repeat far
+// down a long list is still found, and nothing else is dropped.
+TEST(ReadWordFile, DropsDuplicatesInLongLists) {
+    for (int n : {40, 190, 1000}) {
+        WordList distinct;
+        std::string text = std::to_string(n + 2);
+        for (int i = 0; i < n; ++i) {
+            distinct.push_back("w" + std::to_string(i));
+            text += " w" + std::to_string(i);
+        }
+        text += " W2 w" + std::to_string(n - 1) + " 0 0";  // two repeats, one in other case
+        WordData words;
+        ReadWordText(words, text, false, Cp932CaseKey());
+        EXPECT_EQ(words.List(WordCategory::Who), distinct) << n;
+    }
+    // Merging a long list into itself adds nothing.
+    WordData words = Make(Numbered(300), {}, {});
+    ASSERT_TRUE(ReadWordText(words, FormatWordFile(words), true, Cp932CaseKey()));
+    EXPECT_EQ(words.List(WordCategory::Who), Numbered(300));
+}
+
+TEST(ReadWordFile, SkipsTokensNoPersonWrites) {
+    const std::string kept(kMaxReadWordBytes, 'k');
+    const std::string skipped(kMaxReadWordBytes + 1, 's');
+    WordData words;
+    WordFileReport report;
+    ReadWordText(words, "3 " + kept + " " + skipped + " 猫 1 駅 1 歌った", false, Cp932CaseKey(), &report);
+    EXPECT_EQ(words.List(WordCategory::Who), (WordList{kept, "猫"}));
+    EXPECT_EQ(words.List(WordCategory::Where), WordList{"駅"});  // the skipped token still counted
+    EXPECT_EQ(report.sections[0].skipped, WordList{skipped});
+    EXPECT_EQ(report.sections[0].tooLong, WordList{kept});
 }
 
 TEST(ReadWordFile, WrittenFilesReadBackTheSame) {
