@@ -80,6 +80,11 @@ std::uint16_t FoldDoubleByte(std::uint16_t c) {
     }
 }
 
+// Only characters with these lead bytes ever fold.
+constexpr bool MayFold(unsigned char lead) {
+    return (lead >= 0x82 && lead <= 0x84) || lead == 0x87 || lead == 0xED || lead == 0xEE || lead == 0xFA;
+}
+
 }  // namespace
 
 std::string_view Cp932CaseKey::Key(std::string_view word, std::string& scratch) const {
@@ -96,6 +101,8 @@ std::string_view Cp932CaseKey::Key(std::string_view word, std::string& scratch) 
         }
         if (i + 1 >= word.size())
             return word;  // a lone lead byte at the end stays as it is
+        if (!MayFold(lead))
+            continue;
         code = static_cast<std::uint16_t>(lead << 8 | static_cast<unsigned char>(word[i + 1]));
         folded = FoldDoubleByte(code);
         if (folded != code)
