@@ -227,7 +227,7 @@ int Import(const std::vector<std::string>& args) {
     if (args.size() != 2)
         return UsageError("import takes IN.txt and OUT.dat", kImportHelp);
     std::string text;
-    if (!ReadWholeFile(args[0], text))
+    if (!ReadWholeFile(args[0], text, kMaxWordFileBytes))
         return Fail(u8"cannot read the text file", u8"テキストファイルを読み込めません", Show(args[0]));
     if (text.compare(0, 3, "\xEF\xBB\xBF") == 0)
         text.erase(0, 3);  // a UTF-8 byte-order mark is no part of the words
