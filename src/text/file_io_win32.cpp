@@ -32,7 +32,7 @@ std::FILE* CreateNewFile(const std::string& path) {
 }
 
 bool CopyPermissions(const std::string&, std::FILE*) {
-    return true;  // the replaced file's attributes are the default ones: read-only is refused
+    return true;  // the new file takes the folder's default permissions; read-only targets are refused
 }
 
 bool SyncFileToDisk(std::FILE* file) {

@@ -221,6 +221,8 @@ void ReadSections(WordData& words, std::string_view text, const CaseKey& key, Wo
                     ended = true;
                     break;
                 }
+                if (pending.token.size() > kMaxReadWordBytes)
+                    continue;  // skipped below; no key needed
                 pending.key = key.Key(pending.token, pending.scratch);
                 pending.hash = KeySet::Hash(pending.key);
                 seen.Prefetch(pending.hash);
