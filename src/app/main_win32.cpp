@@ -1,66 +1,63 @@
-// Process entry of でたらめ瓦版. For now a plain main window with the black board showing
-// the banner; the full main window is built on the window toolkit.
+// Process entry of でたらめ瓦版: the application object with the platform's dialogs and
+// shell, the five windows, and the message loop.
 #include <windows.h>
 
-#include "app/ticker.h"
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+#include "app/kawaban_app.h"
+#include "win/dialogs.h"
 
 namespace {
 
-constexpr char kClassName[] = "KawabanMainWindow";
-constexpr char kTitle[] = "でたらめ瓦版";
-
-LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd, &ps);
-            RECT client;
-            GetClientRect(hwnd, &client);
-            FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-            HFONT font = CreateFontA(-60, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, "ＭＳ ゴシック");
-            HGDIOBJ old = SelectObject(dc, font);
-            SetTextColor(dc, RGB(255, 255, 0));
-            SetBkMode(dc, TRANSPARENT);
-            const std::string banner = kawaban::MakeBannerText();
-            DrawTextA(dc, banner.c_str(), static_cast<int>(banner.size()), &client,
-                      DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-            SelectObject(dc, old);
-            DeleteObject(font);
-            EndPaint(hwnd, &ps);
-            return 0;
-        }
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
+class Win32Shell : public kawaban::ShellService {
+public:
+    bool ShowHelpContents(const std::string& helpFile) override {
+        return WinHelpA(GetActiveWindow(), helpFile.c_str(), HELP_FINDER, 0) != FALSE;
     }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    bool OpenDocument(const std::string& path) override {
+        const auto result = reinterpret_cast<INT_PTR>(
+            ShellExecuteA(GetActiveWindow(), "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+        return result > 32;
+    }
+    bool FileExists(const std::string& path) override {
+        const DWORD attributes = GetFileAttributesA(path.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    }
+};
+
+std::string ExecutablePath() {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
 }
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = MainWindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    wc.lpszClassName = kClassName;
-    if (!RegisterClassA(&wc))
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    std::vector<std::string> args;
+    for (int i = 1; i < __argc; ++i)
+        args.emplace_back(__argv[i]);
+
+    kawaban::win::Win32DialogService dialogs;
+    Win32Shell shell;
+    kawaban::KawabanApp app(dialogs, shell, std::move(args), ExecutablePath());
+    if (!app.CreateForms()) {
+        MessageBoxA(nullptr, "ウィンドウを作成できませんでした。", app.Title.c_str(), MB_OK | MB_ICONERROR);
         return 1;
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    RECT frame = {0, 0, 512, 188};
-    AdjustWindowRect(&frame, style, FALSE);
-    HWND hwnd = CreateWindowA(kClassName, kTitle, style, 214, 111, frame.right - frame.left, frame.bottom - frame.top,
-                              nullptr, nullptr, instance, nullptr);
-    if (!hwnd)
-        return 1;
-    ShowWindow(hwnd, showCommand);
-    UpdateWindow(hwnd);
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
     }
-    return static_cast<int>(msg.wParam);
+    app.Run();
+    return 0;
 }

@@ -1,0 +1,47 @@
+// The process as a whole; see kawaban_app.h.
+#include "app/kawaban_app.h"
+
+#include "app/about_box.h"
+#include "app/main_window.h"
+#include "panel/news_panel_window.h"
+#include "words/search_dialog.h"
+#include "words/word_editor_window.h"
+
+namespace kawaban {
+
+KawabanApp::KawabanApp(DialogService& dialogs, ShellService& shell, std::vector<std::string> args,
+                       std::string exePath)
+    : Dialogs(dialogs), Shell(shell), Args(std::move(args)), ExePath(std::move(exePath)) {}
+
+KawabanApp::~KawabanApp() {
+    // The main window goes last: the others are its owned windows.
+    FormSearch.reset();
+    Form4.reset();
+    Form3.reset();
+    Form2.reset();
+    Form1.reset();
+}
+
+bool KawabanApp::CreateForms() {
+    Form1 = std::make_unique<TForm1>(*this);
+    if (!Form1->Create())
+        return false;
+    Form2 = std::make_unique<TForm2>();
+    if (!Form2->Create(Form1->Handle()))
+        return false;
+    Form3 = std::make_unique<TForm3>();
+    if (!Form3->Create(Form1->Handle()))
+        return false;
+    Form4 = std::make_unique<TForm4>();
+    if (!Form4->Create())
+        return false;
+    FormSearch = std::make_unique<TFormSearch>();
+    return FormSearch->Create(Form1->Handle());
+}
+
+int KawabanApp::Run() {
+    Form1->Show();
+    return win::Form::RunMessageLoop();
+}
+
+}  // namespace kawaban

@@ -1,0 +1,59 @@
+// The process as a whole: the application title, the shared word data and random generator,
+// the five windows created once in a fixed order, and the message loop.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/ms_random.h"
+#include "words/word_commands.h"
+#include "words/word_data.h"
+
+namespace kawaban {
+
+class TForm1;
+class TForm2;
+class TForm3;
+class TForm4;
+class TFormSearch;
+
+// What the program asks of the desktop shell besides dialogs: help and documents.
+class ShellService {
+public:
+    virtual ~ShellService() = default;
+    // Opens a WinHelp file at its contents page; false when no help viewer takes it.
+    virtual bool ShowHelpContents(const std::string& helpFile) = 0;
+    // Opens a document (the HTML manual) in its usual program; false when that fails.
+    virtual bool OpenDocument(const std::string& path) = 0;
+    virtual bool FileExists(const std::string& path) = 0;
+};
+
+class KawabanApp {
+public:
+    // args: the command line's arguments after the program name; exePath: the running file.
+    KawabanApp(DialogService& dialogs, ShellService& shell, std::vector<std::string> args, std::string exePath);
+    ~KawabanApp();
+
+    // Creates Form1, Form2, Form3, Form4 and FormSearch, all hidden. False when one fails.
+    bool CreateForms();
+    // Shows the main window (except in a preview run) and runs the message loop.
+    int Run();
+
+    const std::string Title = "でたらめ瓦版";
+    const std::string HelpFile = "Kawaban.hlp";
+    DialogService& Dialogs;
+    ShellService& Shell;
+    const std::vector<std::string> Args;
+    const std::string ExePath;
+    WordData Words;
+    MsRandom Random;
+
+    std::unique_ptr<TForm1> Form1;
+    std::unique_ptr<TForm2> Form2;
+    std::unique_ptr<TForm3> Form3;
+    std::unique_ptr<TForm4> Form4;
+    std::unique_ptr<TFormSearch> FormSearch;
+};
+
+}  // namespace kawaban

@@ -1,0 +1,103 @@
+// The main window: the black ticker board, the speed track bar, five buttons and the menus.
+// It holds the ticker (engine and timer) and the saver flag; every command calls an
+// operation of its own subsystem.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/run_mode.h"
+#include "app/ticker.h"
+#include "win/form.h"
+#include "words/word_commands.h"
+
+namespace kawaban {
+
+class KawabanApp;
+
+class TForm1 : public win::Form, private WordDataView {
+public:
+    // Control and menu ids.
+    enum Id : int {
+        kPanel1 = 100,
+        kTrackBar1,
+        kLabel1,
+        kLabel2,
+        kBtnLoad,
+        kBtnEdit,
+        kBtnAdd,
+        kButton1,
+        kBitBtn1,
+        kL1 = 200,
+        kA1,
+        kSave1,
+        kMenuNewSave,
+        kExit1,
+        kE1,
+        kMenuOnlyNews,
+        kN3,
+        kMenuZenmen,
+        kMenuSetClr,
+        kN6,
+        kMenuAddStartMenu,
+        kContents1,
+        kAbout1,
+    };
+    static constexpr UINT_PTR kTimer1 = 1;
+    static constexpr UINT_PTR kTimer2 = 2;
+
+    explicit TForm1(KawabanApp& app);
+
+    // Builds the window from its design and runs FormCreate. False when the window cannot be made.
+    bool Create();
+
+    // The ticker.
+    void Timer1Timer();
+    void DrawTicker();
+    void SetTickerSpeed();
+    TickerEngine& Ticker() { return ticker_; }
+    win::Timer& Timer1() { return timer1_; }
+    win::Timer& Timer2() { return timer2_; }
+
+    WordCommands& Commands() { return commands_; }
+    bool Saver() const { return runMode_.saver; }
+    const RunModeChoice& RunModeOf() const { return runMode_; }
+    bool AlwaysOnTop() const { return alwaysOnTop_; }
+
+    // Sends a menu item's command as its shortcut would (nothing happens while it is greyed).
+    void Click(int id) { SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnCommand(int id, int code) override;
+    bool CloseQuery() override;  // FormClose
+    void OnShow() override;      // FormShow
+    void OnTimer(UINT_PTR id) override;
+    void DrawPicture(const win::ControlDesign& control, const DRAWITEMSTRUCT& item) override;
+
+private:
+    void FormCreate();
+    void Timer2Timer();
+    void QuitCommand();  // Exit1Click, BitBtn1Click
+    void WriteSettings(int startInPanel);
+    void MenuZenmenClick();
+    void Contents1Click();
+    void TrackBar1Change();
+
+    // WordDataView
+    void WordsLoaded() override;
+    void FlagsChanged() override;
+    void EditorCaptionChanged(const std::string& caption) override;
+
+    KawabanApp& app_;
+    TickerEngine ticker_;
+    WordCommands commands_;
+    win::Timer timer1_{*this, kTimer1};
+    win::Timer timer2_{*this, kTimer2};
+    RunModeChoice runMode_;
+    RECT previewRect_{};
+    bool alwaysOnTop_ = false;
+};
+
+}  // namespace kawaban

@@ -1,0 +1,107 @@
+// Helpers for the in-process window tests: the program's windows created hidden in this
+// process, with scripted dialogs and a recording shell, and a message pump.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/kawaban_app.h"
+#include "app/about_box.h"
+#include "app/main_window.h"
+#include "panel/news_panel_window.h"
+#include "words/search_dialog.h"
+#include "words/word_editor_window.h"
+#include "fakes/scripted_dialogs.h"
+#include "win/gdi.h"
+
+namespace kawaban::test {
+
+class RecordingShell : public ShellService {
+public:
+    bool ShowHelpContents(const std::string& helpFile) override {
+        helpCalls.push_back(helpFile);
+        return helpWorks;
+    }
+    bool OpenDocument(const std::string& path) override {
+        documents.push_back(path);
+        return true;
+    }
+    bool FileExists(const std::string& path) override {
+        for (const std::string& existing : existingFiles)
+            if (existing == path)
+                return true;
+        return false;
+    }
+    bool helpWorks = false;
+    std::vector<std::string> existingFiles;
+    std::vector<std::string> helpCalls;
+    std::vector<std::string> documents;
+};
+
+// Runs the messages that are waiting, then keeps pumping for the given time.
+inline void PumpMessages(DWORD milliseconds = 0) {
+    const DWORD end = GetTickCount() + milliseconds;
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT)
+                continue;  // a closed main window; the test goes on
+            if (!win::Form::PreTranslate(msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+        }
+        if (static_cast<LONG>(GetTickCount() - end) >= 0)
+            return;
+        Sleep(5);
+    }
+}
+
+// The whole program's windows, as the process entry makes them.
+struct AppFixture {
+    explicit AppFixture(std::vector<std::string> args = {}, std::string exePath = "C:\\Games\\Kawaban.exe")
+        : app(dialogs, shell, std::move(args), std::move(exePath)) {
+        created = app.CreateForms();
+    }
+    TForm1& Form1() { return *app.Form1; }
+    ScriptedDialogs dialogs;
+    RecordingShell shell;
+    KawabanApp app;
+    bool created = false;
+};
+
+inline RECT ClientRectIn(HWND control, HWND parent) {
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+inline LOGFONTA FontOf(HWND window) {
+    LOGFONTA font{};
+    auto handle = reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0));
+    GetObjectA(handle, sizeof(font), &font);
+    return font;
+}
+
+// Draws a window's client area into a bitmap and counts the pixels of one colour.
+inline int CountPixels(HWND window, COLORREF colour) {
+    RECT client;
+    GetClientRect(window, &client);
+    win::WindowDC screen(window);
+    win::MemoryDC memory(screen.Get(), client.right, client.bottom);
+    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.Get()), PRF_CLIENT | PRF_ERASEBKGND);
+    int count = 0;
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x)
+            if (GetPixel(memory.Get(), x, y) == colour)
+                ++count;
+    return count;
+}
+
+}  // namespace kawaban::test
