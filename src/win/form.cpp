@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <cctype>
+#include <cstring>
 #include <exception>
 #include <new>
 
@@ -64,6 +66,23 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
             return 0;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+// True when Alt+key opens one of the menu bar's menus ("ファイル(&F)" for F): the menu bar
+// then takes the key before any button with the same mnemonic.
+bool MenuBarTakes(HMENU menu, WPARAM key) {
+    if (!menu)
+        return false;
+    const int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        char text[128] = {};
+        GetMenuStringA(menu, i, text, sizeof(text), MF_BYPOSITION);
+        const char* amp = std::strchr(text, '&');
+        // Mnemonics are ASCII letters; WM_SYSKEYDOWN carries 'F', WM_SYSCHAR 'f'.
+        if (amp && std::toupper(static_cast<unsigned char>(amp[1])) == std::toupper(static_cast<int>(key & 0xFF)))
+            return true;
+    }
+    return false;
 }
 
 BOOL CALLBACK CollectEnabledWindows(HWND hwnd, LPARAM lParam) {
@@ -371,6 +390,8 @@ bool Form::PreTranslate(MSG& msg) {
         return false;
     if (form->accelerators_ && TranslateAcceleratorA(root, form->accelerators_, &msg))
         return true;
+    if ((msg.message == WM_SYSCHAR || msg.message == WM_SYSKEYDOWN) && MenuBarTakes(form->menu_, msg.wParam))
+        return false;
     return form->design_.dialogKeys && IsDialogMessageA(root, &msg);
 }
 

@@ -97,3 +97,24 @@ yellow_pixels() {
     convert "$shot" -crop "$1x$2+$3+$4" +repage -fuzz 10% -fill white -opaque 'rgb(255,255,0)' \
         -fill black +opaque white -format '%[fx:int(mean*w*h)]' info:
 }
+
+# window_gone TITLE [SECONDS]: waits until no visible window has that title.
+window_gone() {
+    "$wine_run" "$KAWABAN_PROBE" gone "$1" "${2:-10}"
+}
+
+# wine_path FILE: the path of a Linux file as the program sees it (drive Z:).
+wine_path() {
+    local path
+    path=$(readlink -f "$1")
+    echo "Z:${path//\//\\}"
+}
+
+# open_in_dialog TITLE FILE: in the file dialog TITLE (open now), types FILE and presses Enter.
+open_in_dialog() {
+    find_window "$1" >/dev/null || return 1
+    sleep 0.3
+    xdotool type --delay 20 "$(wine_path "$2")"
+    xdotool key Return
+    window_gone "$1" 10
+}

@@ -3,12 +3,37 @@
 //   win_probe client TITLE   prints the client area of the top-level window TITLE as WxH+X+Y
 //   win_probe window TITLE   prints the whole window's rectangle the same way
 //   win_probe wait TITLE N   waits up to N seconds for the window TITLE; exit 0 when it is there
+//   win_probe gone TITLE N   waits up to N seconds until no visible window TITLE is left
 #include <windows.h>
 
 #include <cstdio>
 #include <cwchar>
 #include <cstdlib>
 #include <shellapi.h>
+
+// The visible top-level window with this exact title (the program has hidden windows that
+// share its title).
+struct Search {
+    const wchar_t* title;
+    HWND found;
+};
+
+BOOL CALLBACK FindVisible(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<Search*>(lParam);
+    wchar_t text[512] = {};
+    GetWindowTextW(hwnd, text, 512);
+    if (IsWindowVisible(hwnd) && std::wcscmp(text, search->title) == 0) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindVisibleWindow(const wchar_t* title) {
+    Search search{title, nullptr};
+    EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
 
 int main() {
     int argc = 0;
@@ -20,13 +45,22 @@ int main() {
     if (std::wcscmp(command, L"wait") == 0) {
         const int seconds = argc > 3 ? _wtoi(argv[3]) : 10;
         for (int i = 0; i < seconds * 20; ++i) {
-            if (FindWindowW(nullptr, title))
+            if (FindVisibleWindow(title))
                 return 0;
             Sleep(50);
         }
         return 1;
     }
-    HWND hwnd = FindWindowW(nullptr, title);
+    if (std::wcscmp(command, L"gone") == 0) {
+        const int seconds = argc > 3 ? _wtoi(argv[3]) : 10;
+        for (int i = 0; i < seconds * 20; ++i) {
+            if (!FindVisibleWindow(title))
+                return 0;
+            Sleep(50);
+        }
+        return 1;
+    }
+    HWND hwnd = FindVisibleWindow(title);
     if (!hwnd)
         return 1;
     if (std::wcscmp(command, L"client") == 0) {
