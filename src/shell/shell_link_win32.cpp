@@ -47,39 +47,50 @@ std::string TextFrom(HRESULT result, char (&buffer)[MAX_PATH]) {
     return text;
 }
 
+// Calls use with name converted to UTF-16, or gives the failure of the conversion.
+template <typename Use>
+HRESULT WithWideName(std::string_view name, Use use) {
+    WCHAR wide[MAX_PATH];
+    const HRESULT converted = ToWideName(name, wide);
+    return FAILED(converted) ? converted : use(wide);
+}
+
+// The port object over the interface a COM call handed over, or the call's failure.
+template <typename Wrapper, typename Interface, typename Port>
+HRESULT Adopt(HRESULT result, Interface* object, std::unique_ptr<Port>& port) {
+    if (FAILED(result))
+        return result;
+    if (!object)
+        return E_POINTER;
+    port = std::make_unique<Wrapper>(object);
+    return result;
+}
+
+// An interface pointer released when its holder goes.
+struct ReleaseInterface {
+    void operator()(IUnknown* object) const { object->Release(); }
+};
+template <typename Interface>
+using ComRef = std::unique_ptr<Interface, ReleaseInterface>;
+
 class ComLinkFile final : public LinkFile {
   public:
     explicit ComLinkFile(IPersistFile* file) : file_(file) {}
-    ~ComLinkFile() override { file_->Release(); }
-    ComLinkFile(const ComLinkFile&) = delete;
-    ComLinkFile& operator=(const ComLinkFile&) = delete;
 
     ShellResult Save(std::string_view name) override {
-        WCHAR wide[MAX_PATH];
-        const HRESULT converted = ToWideName(name, wide);
-        if (FAILED(converted))
-            return converted;
-        return file_->Save(wide, TRUE);
+        return WithWideName(name, [this](const WCHAR* wide) { return file_->Save(wide, TRUE); });
     }
-
     ShellResult Load(std::string_view name) override {
-        WCHAR wide[MAX_PATH];
-        const HRESULT converted = ToWideName(name, wide);
-        if (FAILED(converted))
-            return converted;
-        return file_->Load(wide, STGM_READ);
+        return WithWideName(name, [this](const WCHAR* wide) { return file_->Load(wide, STGM_READ); });
     }
 
   private:
-    IPersistFile* file_;
+    ComRef<IPersistFile> file_;
 };
 
 class ComShellLink final : public ShellLink {
   public:
     explicit ComShellLink(IShellLinkA* link) : link_(link) {}
-    ~ComShellLink() override { link_->Release(); }
-    ComShellLink(const ComShellLink&) = delete;
-    ComShellLink& operator=(const ComShellLink&) = delete;
 
     void SetPath(const std::string& path) override { link_->SetPath(path.c_str()); }
     void SetWorkingDirectory(const std::string& folder) override { link_->SetWorkingDirectory(folder.c_str()); }
@@ -122,16 +133,11 @@ class ComShellLink final : public ShellLink {
     ShellResult QueryLinkFile(std::unique_ptr<LinkFile>& file) override {
         IPersistFile* persist = nullptr;
         const HRESULT result = link_->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist));
-        if (FAILED(result))
-            return result;
-        if (!persist)
-            return E_POINTER;
-        file = std::make_unique<ComLinkFile>(persist);
-        return result;
+        return Adopt<ComLinkFile>(result, persist, file);
     }
 
   private:
-    IShellLinkA* link_;
+    ComRef<IShellLinkA> link_;
 };
 
 class ComShellLinkFactory final : public ShellLinkFactory {
@@ -150,12 +156,7 @@ class ComShellLinkFactory final : public ShellLinkFactory {
         IShellLinkA* created = nullptr;
         const HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                                 reinterpret_cast<void**>(&created));
-        if (FAILED(result))
-            return result;
-        if (!created)
-            return E_POINTER;
-        link = std::make_unique<ComShellLink>(created);
-        return result;
+        return Adopt<ComShellLink>(result, created, link);
     }
 
   private:

@@ -41,6 +41,18 @@ void PassProperties(ShellLink& link, const TSCMake& component) {
     link.SetArguments(component.Argument);
 }
 
+// Each modifier as a menu-shortcut code bit and as a hotkey flag. The hotkey's
+// HOTKEYF_EXT (0x08) and higher flags have no code bit and are not carried over.
+struct Modifier {
+    std::uint16_t codeBit;
+    std::uint8_t hotkeyFlag;
+};
+constexpr Modifier kModifiers[] = {
+    {kScShift, kHotkeyShift},
+    {kScCtrl, kHotkeyControl},
+    {kScAlt, kHotkeyAlt},
+};
+
 }  // namespace
 
 TSCMake::TSCMake(std::unique_ptr<ShellLinkFactory> shell) : shell_(std::move(shell)) {}
@@ -73,12 +85,10 @@ void TSCMake::SetWndState(WNDSTATE state) {
 std::uint16_t TSCMake::GetSCKey() const {
     const std::uint8_t flags = hotKey_ >> 8;
     std::uint16_t code = hotKey_ & 0xFF;
-    if (flags & kHotkeyShift)
-        code |= kScShift;
-    if (flags & kHotkeyControl)
-        code |= kScCtrl;
-    if (flags & kHotkeyAlt)
-        code |= kScAlt;
+    for (const Modifier& m : kModifiers) {
+        if (flags & m.hotkeyFlag)
+            code |= m.codeBit;
+    }
     return code;
 }
 
@@ -87,14 +97,10 @@ void TSCMake::SetSCKey(std::uint16_t code) {
     hotKey_ = code & 0x1FFF;
     if (hotKey_ == 0)
         return;
-    std::uint8_t flags = 0;
-    if (code & kScShift)
-        flags |= kHotkeyShift;
-    if (code & kScCtrl)
-        flags |= kHotkeyControl;
-    if (code & kScAlt)
-        flags |= kHotkeyAlt;
-    hotKey_ |= static_cast<std::uint16_t>(flags << 8);
+    for (const Modifier& m : kModifiers) {
+        if (code & m.codeBit)
+            hotKey_ |= static_cast<std::uint16_t>(m.hotkeyFlag << 8);
+    }
 }
 
 ShellResult TSCMake::CreateLink() {

@@ -20,8 +20,9 @@ bool AddToStartMenu(std::optional<std::string_view> programsFolder,
     if (createFolder)
         createFolder(shortcutFolder);
 
-    // The program folder keeps its separator in a drive root, so the targets then hold two
-    // in a row ("C:\" and "\kawaban.bat"); Windows reads that as one.
+    // The program folder keeps its separator in a drive root, so the texts then hold two in
+    // a row ("C:\" and "\kawaban.bat"). They are passed on as they stand: the shell link
+    // object stores the target as C:\kawaban.bat, the icon file keeps both separators.
     const std::string_view programFolder = FolderPart(executablePath);
     TSCMake maker(std::move(shell));
     maker.SCDir = shortcutFolder;
