@@ -18,7 +18,7 @@ class TForm3;
 class TForm4;
 class TFormSearch;
 
-// What the program asks of the desktop shell besides dialogs: help and documents.
+// What the program asks of the desktop shell besides dialogs: help, documents, the Start menu.
 class ShellService {
 public:
     virtual ~ShellService() = default;
@@ -27,6 +27,8 @@ public:
     // Opens a document (the HTML manual) in its usual program; false when that fails.
     virtual bool OpenDocument(const std::string& path) = 0;
     virtual bool FileExists(const std::string& path) = 0;
+    // Adds the program's folder with its two shortcuts to the user's Start menu; silent.
+    virtual void AddToStartMenu() = 0;
 };
 
 class KawabanApp {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/kawaban_app.h"
+#include "shell/start_menu_win32.h"
 #include "win/dialogs.h"
 
 namespace {
@@ -27,19 +28,8 @@ public:
         const DWORD attributes = GetFileAttributesA(path.c_str());
         return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
     }
+    void AddToStartMenu() override { kawaban::AddKawabanToStartMenu(); }
 };
-
-std::string ExecutablePath() {
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
 
 }  // namespace
 
@@ -53,7 +43,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
     kawaban::win::Win32DialogService dialogs;
     Win32Shell shell;
-    kawaban::KawabanApp app(dialogs, shell, std::move(args), ExecutablePath());
+    kawaban::KawabanApp app(dialogs, shell, std::move(args), kawaban::RunningExecutablePath().value_or("Kawaban.exe"));
     if (!app.CreateForms()) {
         MessageBoxA(nullptr, "ウィンドウを作成できませんでした。", app.Title.c_str(), MB_OK | MB_ICONERROR);
         return 1;

@@ -75,7 +75,8 @@ const MenuItemDesign kMenu[] = {
 };
 
 constexpr char kHelpManual[] = "kawaban.html";
-constexpr char kNoHelpText[] = "ヘルプファイルが見つかりません。";
+constexpr char kNoHelpText[] = "ヘルプファイル（kawaban.html）が見つかりません。";
+constexpr char kHelpFailedText[] = "ヘルプファイル（kawaban.html）を開けませんでした。";
 
 // The door on the close button, drawn in a 20 x 26 box at (x, y): frame, leaf, knob.
 void DrawDoor(HDC dc, int x, int y, bool enabled) {
@@ -220,6 +221,9 @@ void TForm1::OnCommand(int id, int code) {
         case kContents1:
             Contents1Click();
             break;
+        case kMenuAddStartMenu:
+            app_.Shell.AddToStartMenu();
+            break;
         case kAbout1:
             app_.Form2->ShowModal();
             break;
@@ -229,8 +233,8 @@ void TForm1::OnCommand(int id, int code) {
             }
             break;
         default:
-            // E1/BtnEdit, MenuOnlyNews, N3/Button1, MenuSetClr, N6 and MenuAddStartMenu run
-            // operations of the word editor, the news panel and the shell, bound with them.
+            // E1/BtnEdit, MenuOnlyNews, N3/Button1, MenuSetClr and N6 run operations of
+            // the word editor and the news panel, bound with them.
             break;
     }
 }
@@ -262,9 +266,12 @@ void TForm1::Contents1Click() {
     if (app_.Shell.FileExists(helpFile) && app_.Shell.ShowHelpContents(helpFile))
         return;
     const std::string manual = JoinPath(folder, kHelpManual);
-    if (app_.Shell.FileExists(manual) && app_.Shell.OpenDocument(manual))
+    if (!app_.Shell.FileExists(manual)) {
+        app_.Dialogs.ShowMessage({app_.Title, kNoHelpText, MessageButtons::Ok, MessageIcon::Error});
         return;
-    app_.Dialogs.ShowMessage({app_.Title, kNoHelpText, MessageButtons::Ok, MessageIcon::Error});
+    }
+    if (!app_.Shell.OpenDocument(manual))
+        app_.Dialogs.ShowMessage({app_.Title, kHelpFailedText, MessageButtons::Ok, MessageIcon::Error});
 }
 
 void TForm1::WordsLoaded() {

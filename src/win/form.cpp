@@ -346,6 +346,7 @@ void Form::Hide() {
 void Form::ShowModal() {
     if (!hwnd_ || modal_)
         return;
+    HWND previous = GetActiveWindow();
     std::vector<HWND> others;
     EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindows, reinterpret_cast<LPARAM>(&others));
     for (HWND other : others)
@@ -372,6 +373,10 @@ void Form::ShowModal() {
             EnableWindow(other, TRUE);
     modal_ = false;
     Hide();
+    // The window that was active before gets the keyboard back (the system may hand the
+    // activation elsewhere when the form hides).
+    if (previous && previous != hwnd_ && IsWindow(previous) && IsWindowVisible(previous))
+        SetForegroundWindow(previous);
 }
 
 void Form::Close() {

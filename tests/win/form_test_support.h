@@ -37,6 +37,8 @@ public:
                 return true;
         return false;
     }
+    void AddToStartMenu() override { ++startMenuCalls; }
+    int startMenuCalls = 0;
     bool helpWorks = false;
     std::vector<std::string> existingFiles;
     std::vector<std::string> helpCalls;

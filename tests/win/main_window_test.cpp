@@ -341,6 +341,12 @@ TEST_F(MainWindowTest, QuitCommandsCloseTheWindow) {
     }
 }
 
+TEST_F(MainWindowTest, StartMenuCommandAsksTheShellOnceAndShowsNothing) {
+    form.Click(TForm1::kMenuAddStartMenu);
+    EXPECT_EQ(fx.shell.startMenuCalls, 1);
+    EXPECT_TRUE(fx.dialogs.messages.empty());
+}
+
 TEST_F(MainWindowTest, AlwaysOnTopTogglesItsCheckMark) {
     form.Click(TForm1::kMenuZenmen);
     EXPECT_TRUE(form.MenuChecked(TForm1::kMenuZenmen));
