@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real Kawaban.exe under Wine in Xvfb: it opens a window titled でたらめ瓦版 at 214, 111
 # with a 512 x 188 client area and a black board, and ends with exit status 0
-# when the window is closed.
+# when the window is closed. With /p and a handle that is no number it says so and goes on.
 set -u
 exe=$1
 . "$(dirname "$0")/lib.sh"
@@ -25,4 +25,17 @@ black=$(convert "$(screenshot "$e2e_work/shot.png"; echo "$e2e_work/shot.png")" 
 xdotool key alt+F4
 wait_program 10
 [ "$program_status" = 0 ] && ok || fail "exit status $program_status after closing"
+
+# A preview handle that is no number: the conversion error is shown, then the run goes on.
+start_program "$exe" /p abc
+find_window 'でたらめ瓦版' >/dev/null && ok || fail "nothing shown for /p abc"
+text=$("$wine_run" "$KAWABAN_PROBE" text 'でたらめ瓦版' | tr -d '\r')
+[ "$text" = "'abc' は整数ではありません" ] && ok || fail "message for /p abc: '$text'"
+sleep 0.3
+xdotool key Return
+sleep 1
+kill -0 "$e2e_pid" 2>/dev/null && ok || fail "the program ended after the message"
+xdotool key alt+F4
+wait_program 10
+[ "$program_status" = 0 ] && ok || fail "exit status $program_status after /p abc"
 e2e_end

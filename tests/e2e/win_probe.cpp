@@ -3,6 +3,7 @@
 //   win_probe client TITLE   prints the client area of the top-level window TITLE as WxH+X+Y
 //   win_probe window TITLE   prints the whole window's rectangle the same way
 //   win_probe wait TITLE N   waits up to N seconds for the window TITLE; exit 0 when it is there
+//   win_probe text TITLE     prints the message text of the message box TITLE (UTF-8)
 //   win_probe gone TITLE N   waits up to N seconds until no visible window TITLE is left
 #include <windows.h>
 
@@ -63,6 +64,14 @@ int main() {
     HWND hwnd = FindVisibleWindow(title);
     if (!hwnd)
         return 1;
+    if (std::wcscmp(command, L"text") == 0) {
+        wchar_t text[1024] = {};
+        GetDlgItemTextW(hwnd, 0xFFFF, text, 1024);  // a message box's text is control 0xFFFF
+        char utf8[4096] = {};
+        WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof(utf8), nullptr, nullptr);
+        std::printf("%s\n", utf8);
+        return 0;
+    }
     if (std::wcscmp(command, L"client") == 0) {
         RECT client;
         GetClientRect(hwnd, &client);
