@@ -303,10 +303,12 @@ void Form::SetMenuEnabled(int id, bool enabled) {
         EnableMenuItem(menu_, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
+UINT Form::MenuState(int id) const {
+    return menu_ ? GetMenuState(menu_, id, MF_BYCOMMAND) : static_cast<UINT>(-1);
+}
+
 bool Form::MenuEnabled(int id) const {
-    if (!menu_)
-        return false;
-    const UINT state = GetMenuState(menu_, id, MF_BYCOMMAND);
+    const UINT state = MenuState(id);
     return state != static_cast<UINT>(-1) && !(state & (MF_GRAYED | MF_DISABLED));
 }
 
@@ -316,9 +318,7 @@ void Form::SetMenuChecked(int id, bool checked) {
 }
 
 bool Form::MenuChecked(int id) const {
-    if (!menu_)
-        return false;
-    const UINT state = GetMenuState(menu_, id, MF_BYCOMMAND);
+    const UINT state = MenuState(id);
     return state != static_cast<UINT>(-1) && (state & MF_CHECKED);
 }
 
@@ -437,8 +437,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             const int id = LOWORD(wParam);
             const int code = HIWORD(wParam);
             // A shortcut of a greyed menu item does nothing.
-            if (lParam == 0 && menu_ && GetMenuState(menu_, id, MF_BYCOMMAND) != static_cast<UINT>(-1) &&
-                !MenuEnabled(id))
+            if (lParam == 0 && MenuState(id) != static_cast<UINT>(-1) && !MenuEnabled(id))
                 return 0;
             OnCommand(id, code);
             return 0;

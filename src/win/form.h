@@ -132,6 +132,7 @@ private:
     bool CreateControls(std::span<const ControlDesign> controls);
     bool CreateMenu(std::span<const MenuItemDesign> items);
     HBRUSH ControlColor(HDC dc, HWND control);
+    UINT MenuState(int id) const;  // (UINT)-1 when there is no such item
 
     HWND hwnd_ = nullptr;
     FormDesign design_{};
