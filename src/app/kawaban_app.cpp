@@ -39,8 +39,14 @@ bool KawabanApp::CreateForms() {
     return FormSearch->Create(Form1->Handle());
 }
 
+void KawabanApp::Start() {
+    if (!Form1->RunModeOf().preview)
+        Form1->Show();
+    Form1->Timer2().SetInterval(1);
+}
+
 int KawabanApp::Run() {
-    Form1->Show();
+    Start();
     return win::Form::RunMessageLoop();
 }
 

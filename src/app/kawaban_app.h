@@ -39,7 +39,10 @@ public:
 
     // Creates Form1, Form2, Form3, Form4 and FormSearch, all hidden. False when one fails.
     bool CreateForms();
-    // Shows the main window (except in a preview run) and runs the message loop.
+    // Shows the main window (never in a preview run) and arms the one-shot start-up timer,
+    // which fires once the message loop runs.
+    void Start();
+    // Start, then the message loop until the application ends.
     int Run();
 
     const std::string Title = "でたらめ瓦版";

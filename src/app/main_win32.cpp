@@ -3,8 +3,11 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <objbase.h>
 #include <shellapi.h>
 
+#include <exception>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -13,6 +16,8 @@
 #include "win/dialogs.h"
 
 namespace {
+
+constexpr char kTitle[] = "でたらめ瓦版";
 
 class Win32Shell : public kawaban::ShellService {
 public:
@@ -31,12 +36,7 @@ public:
     void AddToStartMenu() override { kawaban::AddKawabanToStartMenu(); }
 };
 
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
-
+void RunProgram() {
     std::vector<std::string> args;
     for (int i = 1; i < __argc; ++i)
         args.emplace_back(__argv[i]);
@@ -45,9 +45,29 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Win32Shell shell;
     kawaban::KawabanApp app(dialogs, shell, std::move(args), kawaban::RunningExecutablePath().value_or("Kawaban.exe"));
     if (!app.CreateForms()) {
-        MessageBoxA(nullptr, "ウィンドウを作成できませんでした。", app.Title.c_str(), MB_OK | MB_ICONERROR);
-        return 1;
+        MessageBoxA(nullptr, "ウィンドウを作成できませんでした。", kTitle, MB_OK | MB_ICONERROR);
+        return;
     }
     app.Run();
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    // The shell's document handlers (the manual that F1 opens) may be COM objects.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    // An exception that escapes is shown as the platform's default box would; then the
+    // process ends normally.
+    try {
+        RunProgram();
+    } catch (const std::bad_alloc&) {
+        MessageBoxA(nullptr, "メモリが足りません。", kTitle, MB_OK | MB_ICONERROR);
+    } catch (const std::exception& e) {
+        MessageBoxA(nullptr, e.what(), kTitle, MB_OK | MB_ICONERROR);
+    }
+    if (SUCCEEDED(com))
+        CoUninitialize();
     return 0;
 }

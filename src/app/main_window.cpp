@@ -119,7 +119,6 @@ bool TForm1::Create() {
     SendMessageA(track, TBM_SETPAGESIZE, 0, 2);
     SendMessageA(track, TBM_SETTICFREQ, 1, 0);
     SendMessageA(track, TBM_SETPOS, TRUE, 50);
-    timer2_.SetInterval(1);
     FormCreate();
     return true;
 }

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "text/sjis.h"
+
 namespace kawaban::win {
 namespace {
 
@@ -61,11 +63,12 @@ MessageAnswer Win32DialogService::ShowMessage(const MessageRequest& request) {
 }
 
 bool Win32DialogService::ShowFileDialog(const FileDialogRequest& request, std::string& fileName) {
-    // "description|pattern" becomes the dialog's pairs of NUL-terminated texts.
+    // "description|pattern" becomes the dialog's pairs of NUL-terminated texts. Only a '|'
+    // that starts a character separates: 0x7C is also a second byte (ポ is 83 7C).
     std::string filter = request.filter;
-    for (char& c : filter)
-        if (c == '|')
-            c = '\0';
+    for (std::size_t i = 0; i < filter.size(); i += CharLength(filter, i))
+        if (filter[i] == '|')
+            filter[i] = '\0';
     filter.append(2, '\0');
     // Long enough for any path the dialog can return; a longer remembered name is cut.
     std::vector<char> buffer(32768, '\0');

@@ -85,6 +85,16 @@ bool MenuBarTakes(HMENU menu, WPARAM key) {
     return false;
 }
 
+// A label takes the size of its text in its font, so no font draws it clipped or wrapped.
+void FitToText(HWND label, HFONT font) {
+    const std::string text = WindowText(label);
+    WindowDC dc(label);
+    ScopedSelect select(dc.Get(), font);
+    RECT size = {0, 0, 0, 0};
+    DrawTextA(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    SetWindowPos(label, nullptr, 0, 0, size.right, size.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 BOOL CALLBACK CollectEnabledWindows(HWND hwnd, LPARAM lParam) {
     auto* windows = reinterpret_cast<std::vector<HWND>*>(lParam);
     if (IsWindowVisible(hwnd) && IsWindowEnabled(hwnd))
@@ -226,6 +236,8 @@ bool Form::CreateControls(std::span<const ControlDesign> controls) {
             placed.font = CreateFontFrom(*c.font);
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(placed.font ? placed.font.Get() : font_.Get()),
                      FALSE);
+        if (c.kind == ControlKind::Label && *c.caption)
+            FitToText(control, placed.font ? placed.font.Get() : font_.Get());
         if (c.kind == ControlKind::Picture)
             SendMessageA(control, STM_SETICON, reinterpret_cast<WPARAM>(LoadIconA(instance, MAKEINTRESOURCEA(1))), 0);
         if (c.hint && tooltip_) {
@@ -452,12 +464,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 HWND focus = GetFocus();
                 if (focus && IsChild(hwnd_, focus))
                     activeControl_ = focus;
-            } else {
+            } else if (!HIWORD(wParam)) {  // not while minimised
                 HWND target = activeControl_ && IsWindow(activeControl_) && IsWindowEnabled(activeControl_)
                                   ? activeControl_
                                   : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
-                if (target)
-                    SetFocus(target);
+                SetFocus(target ? target : hwnd_);  // a form without controls takes the keys itself
             }
             return 0;
         case DM_GETDEFID: {
@@ -491,8 +502,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (!CloseQuery())
                 return 0;
             if (modal_) {
-                modalDone_ = true;
-                Hide();
+                modalDone_ = true;  // ShowModal enables the others, then hides the form
             } else if (mainForm_) {
                 DestroyWindow(hwnd_);
             } else {
@@ -535,7 +545,20 @@ LRESULT CALLBACK Form::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
 }
 
 void Timer::SetInterval(int milliseconds) {
-    interval_ = milliseconds > 0 ? milliseconds : 0;
+    milliseconds = milliseconds > 0 ? milliseconds : 0;
+    // The same interval again changes nothing: a running countdown goes on.
+    if (milliseconds == interval_ && (running_ || interval_ == 0))
+        return;
+    interval_ = milliseconds;
+    Start();
+}
+
+void Timer::Restart() {
+    Stop();
+    Start();
+}
+
+void Timer::Start() {
     if (interval_ == 0) {
         Stop();
         return;

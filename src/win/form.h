@@ -27,7 +27,7 @@ struct FormDesign {
 
 enum class ControlKind {
     Panel,          // a coloured area that shows its caption in its own font and colour
-    Label,          // static text
+    Label,          // static text, sized to fit it
     Button,         // push button
     PictureButton,  // push button drawn by the form (picture and caption)
     TrackBar,       // horizontal track bar, ticks below
@@ -153,18 +153,20 @@ private:
     bool mainForm_ = false;
 };
 
-// A window timer owned by a form. An interval of 0 stops it; setting a non-zero interval
-// (again) starts a full interval from now.
+// A window timer owned by a form. An interval of 0 stops it; a new non-zero interval starts
+// a full interval from now, the same interval again changes nothing; Restart starts a full
+// interval from now.
 class Timer {
 public:
     Timer(const Form& owner, UINT_PTR id) : owner_(owner), id_(id) {}
     ~Timer() { Stop(); }
     void SetInterval(int milliseconds);
     int Interval() const { return interval_; }
-    void Restart() { SetInterval(interval_); }
+    void Restart();
     UINT_PTR Id() const { return id_; }
 
 private:
+    void Start();
     void Stop();
     const Form& owner_;
     UINT_PTR id_;

@@ -13,7 +13,12 @@ e2e_xvfb=
 ok() { e2e_passes=$((e2e_passes + 1)); }
 fail() { echo "FAIL: $*"; e2e_failures=$((e2e_failures + 1)); }
 
+# A test may set e2e_restore to a command that puts back what it changed outside its
+# scratch folder; it runs however the test ends.
+e2e_restore=
+
 e2e_cleanup() {
+    [ -n "$e2e_restore" ] && eval "$e2e_restore"
     [ -n "$e2e_pid" ] && kill "$e2e_pid" 2>/dev/null
     [ -n "$e2e_xvfb" ] && kill "$e2e_xvfb" 2>/dev/null
     [ -n "${e2e_work:-}" ] && rm -rf "$e2e_work"

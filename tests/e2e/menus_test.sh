@@ -20,15 +20,17 @@ chmod +x "$e2e_work/browser.sh"
 "$wine_run" reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$e2e_work/browser.sh" /f >/dev/null 2>&1
 restore_browser() {
     "$wine_run" reg delete 'HKCU\Software\Wine\WineBrowser' /v Browsers /f >/dev/null 2>&1
+    rm -rf "${folder:-/nonexistent}"
 }
+e2e_restore=restore_browser
 
 programs=$(find "$WINEPREFIX/drive_c/users" -maxdepth 7 -type d -path '*/Start Menu/Programs' | head -n 1)
-[ -n "$programs" ] || { fail "no Start-menu Programs folder in the prefix"; restore_browser; e2e_end; }
+[ -n "$programs" ] || { fail "no Start-menu Programs folder in the prefix"; e2e_end; }
 folder="$programs/$main"
 rm -rf "$folder"
 
 start_program "$exe"
-find_window "$main" >/dev/null || { fail "no main window"; restore_browser; e2e_end; }
+find_window "$main" >/dev/null || { fail "no main window"; e2e_end; }
 sleep 0.5
 
 xdotool key F1
@@ -80,6 +82,4 @@ add_to_start_menu
 xdotool key alt+F4
 wait_program 10
 [ "$program_status" = 0 ] && ok || fail "exit status $program_status"
-rm -rf "$folder"
-restore_browser
 e2e_end

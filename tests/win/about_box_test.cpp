@@ -82,7 +82,7 @@ TEST(AboutBox, ClosesOnItsButtonABackgroundClickOrEnterButNotOnALabel) {
     EXPECT_EQ(WindowFromPoint(inFrame), box.Control("Bevel1"));
 
     SendMessageA(box.Control("Label1"), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
-    test::PumpMessages(50);
+    test::PumpMessages(100);
     EXPECT_TRUE(box.Visible());
     SendMessageA(box.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(290, 10));
     EXPECT_FALSE(box.Visible());

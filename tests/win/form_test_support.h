@@ -64,6 +64,18 @@ inline void PumpMessages(DWORD milliseconds = 0) {
     }
 }
 
+// Pumps messages until the condition holds; false when it still fails after a second.
+template <typename Condition>
+bool PumpUntil(Condition condition, DWORD milliseconds = 1000) {
+    const DWORD end = GetTickCount() + milliseconds;
+    while (!condition()) {
+        if (static_cast<LONG>(GetTickCount() - end) >= 0)
+            return false;
+        PumpMessages(10);
+    }
+    return true;
+}
+
 // The whole program's windows, as the process entry makes them.
 struct AppFixture {
     explicit AppFixture(std::vector<std::string> args = {}, std::string exePath = "C:\\Games\\Kawaban.exe")
