@@ -105,10 +105,10 @@ struct FontSpec {
     bool bold = false;
 };
 
-inline Font CreateFontFrom(const FontSpec& spec) {
-    return Font(CreateFontA(spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+inline Font CreateFontFrom(const FontSpec& font) {
+    return Font(CreateFontA(font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                             SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                            (spec.fixedPitch ? FIXED_PITCH : DEFAULT_PITCH) | FF_DONTCARE, spec.name));
+                            (font.fixedPitch ? FIXED_PITCH : DEFAULT_PITCH) | FF_DONTCARE, font.name));
 }
 
 inline std::string WindowText(HWND hwnd) {
