@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real Kawaban.exe under Wine in Xvfb, driven with keys as a user would: Ctrl+L opens
-# the open dialog, a typed path loads the words and the board starts to move; Ctrl+S does
+# the open dialog, a typed path loads the words and the board starts to move; the track bar
+# sets its speed; Ctrl+S does
 # nothing while nothing changed; after adding words from a file the close asks whether to
 # save, キャンセル keeps the window, いいえ closes it; 終了 in the menu ends with status 0.
 set -u
@@ -32,6 +33,31 @@ ya=$(yellow_pixels 483 97 "$bx" "$by" "$e2e_work/a.png")
 da=$(convert "$e2e_work/a.png" -crop "483x97+$bx+$by" +repage rgb:- | md5sum)
 db=$(convert "$e2e_work/b.png" -crop "483x97+$bx+$by" +repage rgb:- | md5sum)
 [ "$da" != "$db" ] && ok || fail "the board did not move"
+
+# The track bar sets the speed. At its slow end (End: a step each 500 ms) the board changes
+# at most about twice a second, however fast we look; at its fast end (Home: the timer's
+# 10 ms floor) nearly every look finds it changed.
+board_changes() {  # prints: how many of 10 looks found a change, and the milliseconds taken
+    local previous current changes=0 start
+    start=$(date +%s%3N)
+    previous=$(import -window root -crop "483x97+$bx+$by" rgb:- | md5sum)
+    for _ in $(seq 1 10); do
+        sleep 0.05
+        current=$(import -window root -crop "483x97+$bx+$by" rgb:- | md5sum)
+        [ "$current" != "$previous" ] && changes=$((changes + 1))
+        previous=$current
+    done
+    echo "$changes $(($(date +%s%3N) - start))"
+}
+xdotool mousemove --sync $((cx + 124)) $((cy + 128)) click 1  # the track bar takes the keyboard
+xdotool key End
+sleep 0.6
+read -r slow slow_ms <<<"$(board_changes)"
+xdotool key Home
+sleep 0.3
+read -r fast _ <<<"$(board_changes)"
+[ $((slow * 1000)) -le $((3 * slow_ms)) ] && ok || fail "slowest speed: $slow changes in $slow_ms ms"
+[ "$fast" -ge 8 ] && ok || fail "fastest speed: only $fast of 10 looks found the board changed"
 
 # Nothing changed: Ctrl+S shows no save dialog.
 xdotool key ctrl+s
