@@ -1,0 +1,61 @@
+// The news panel's size in each run mode and the input table.
+#include "panel/news_panel_rules.h"
+
+#include <gtest/gtest.h>
+
+namespace kawaban {
+namespace {
+
+TEST(SizeNewsPanel, EachRunMode) {
+    const ScreenRect preview{300, 200, 452, 312};  // 152 x 112
+    const struct {
+        RunMode mode;
+        int fontHeight, cell;
+        NewsPanelSize size;
+        const char* what;
+    } cases[] = {
+        {RunMode::Windowed, -60, 60, {false, 0, 0, 480, 98, 8}, "the defaults"},
+        {RunMode::Windowed, -30, 30, {false, 0, 0, 240, 68, 8}, "height -30 gives 68"},
+        {RunMode::Windowed, 80, 41, {false, 0, 0, 328, 118, 8}, "a positive height"},
+        {RunMode::Windowed, -60, 0, {false, 0, 0, 0, 98, 0}, "a cell of 0 divides by nothing"},
+        {RunMode::Windowed, -2147483647 - 1, 60, {false, 0, 0, 480, 2147483647, 8}, "no overflow"},
+        {RunMode::Saver, -60, 60, {true, 0, 0, 1024, 768, 17}, "full screen"},
+        {RunMode::Saver, -60, 0, {true, 0, 0, 1024, 768, 1024}, "full screen, cell 0"},
+        {RunMode::Preview, -60, 60, {true, 0, 0, 152, 112, 2}, "the preview box"},
+    };
+    for (const auto& c : cases) {
+        const NewsPanelSize s = SizeNewsPanel(c.mode, c.fontHeight, c.cell, 1024, 768, preview);
+        EXPECT_EQ(s.moves, c.size.moves) << c.what;
+        EXPECT_EQ(s.left, c.size.left) << c.what;
+        EXPECT_EQ(s.top, c.size.top) << c.what;
+        EXPECT_EQ(s.width, c.size.width) << c.what;
+        EXPECT_EQ(s.height, c.size.height) << c.what;
+        EXPECT_EQ(s.tickerWidth, c.size.tickerWidth) << c.what;
+    }
+}
+
+TEST(PanelInput, TheTable) {
+    using enum PanelEvent;
+    using A = PanelAction;
+    const struct {
+        PanelEvent event;
+        A windowed, saver, preview;
+    } cases[] = {
+        {LeftPress, A::StartDrag, A::StartDrag, A::StartDrag},
+        {LeftDoubleClick, A::GoBack, A::GoBack, A::GoBack},
+        {CharacterKey, A::GoBack, A::GoBack, A::GoBack},
+        {KeyDown, A::None, A::EndProcess, A::None},
+        {RightPress, A::None, A::EndProcess, A::None},
+        {MiddlePress, A::None, A::EndProcess, A::None},
+        {PointerMove, A::None, A::CheckPointer, A::None},
+        {Closed, A::None, A::None, A::EndProcess},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PanelInput(RunMode::Windowed, c.event), c.windowed) << static_cast<int>(c.event);
+        EXPECT_EQ(PanelInput(RunMode::Saver, c.event), c.saver) << static_cast<int>(c.event);
+        EXPECT_EQ(PanelInput(RunMode::Preview, c.event), c.preview) << static_cast<int>(c.event);
+    }
+}
+
+}  // namespace
+}  // namespace kawaban
