@@ -1,6 +1,8 @@
 // The process as a whole; see kawaban_app.h.
 #include "app/kawaban_app.h"
 
+#include <windows.h>
+
 #include "app/about_box.h"
 #include "app/main_window.h"
 #include "panel/news_panel_window.h"
@@ -11,7 +13,11 @@ namespace kawaban {
 
 KawabanApp::KawabanApp(DialogService& dialogs, ShellService& shell, std::vector<std::string> args,
                        std::string exePath)
-    : Dialogs(dialogs), Shell(shell), Args(std::move(args)), ExePath(std::move(exePath)) {}
+    : Dialogs(dialogs),
+      Shell(shell),
+      Args(std::move(args)),
+      ExePath(std::move(exePath)),
+      EndProcess([](int code) { ExitProcess(static_cast<UINT>(code)); }) {}
 
 KawabanApp::~KawabanApp() {
     // The main window goes last: the others are its owned windows.
@@ -32,7 +38,7 @@ bool KawabanApp::CreateForms() {
     Form3 = std::make_unique<TForm3>();
     if (!Form3->Create(Form1->Handle()))
         return false;
-    Form4 = std::make_unique<TForm4>();
+    Form4 = std::make_unique<TForm4>(*this);
     if (!Form4->Create())
         return false;
     FormSearch = std::make_unique<TFormSearch>();

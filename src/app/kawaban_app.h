@@ -2,6 +2,7 @@
 // the five windows created once in a fixed order, and the message loop.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -53,6 +54,9 @@ public:
     const std::string ExePath;
     WordData Words;
     MsRandom Random;
+    // Ends the process at once with this exit status, no window closed first (the news
+    // panel's quit command). Tests put a recorder here.
+    std::function<void(int)> EndProcess;
 
     std::unique_ptr<TForm1> Form1;
     std::unique_ptr<TForm2> Form2;

@@ -8,6 +8,7 @@
 
 #include "app/about_box.h"
 #include "app/kawaban_app.h"
+#include "panel/news_panel_window.h"
 #include "text/sjis.h"
 #include "win/gdi.h"
 #include "words/word_editor_window.h"
@@ -142,6 +143,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::OnShow() {
+    app_.Form4->SizeNewsPanel();
     ShowCursor(TRUE);
 }
 
@@ -154,6 +156,102 @@ void TForm1::OnTimer(UINT_PTR id) {
 
 void TForm1::Timer2Timer() {
     timer2_.SetInterval(0);
+    ReadSettings();
+}
+
+int ScreenPixelsPerInch() {
+    win::WindowDC screen(nullptr);
+    const int ppi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
+    return ppi > 0 ? ppi : 96;
+}
+
+std::string TForm1::SettingsFilePath() const {
+    return kawaban::SettingsPath(app_.ExePath);
+}
+
+int TForm1::TrackBarPosition() const {
+    return static_cast<int>(SendMessageA(Control("TrackBar1"), TBM_GETPOS, 0, 0));
+}
+
+Settings TForm1::CurrentSettings() const {
+    Settings s;
+    s.AlwaysOnTop = AlwaysOnTop();
+    s.Speed = TrackBarPosition();
+    s.Font = app_.Form4->PanelFont();
+    RECT panel;
+    GetWindowRect(app_.Form4->Handle(), &panel);
+    s.PanelLeft = panel.left;
+    s.PanelTop = panel.top;
+    return s;
+}
+
+void TForm1::ReadSettings() {
+    timer2_.SetInterval(0);
+    std::string text;
+    bool moreFollows = false;
+    const bool openPanel = ReadSettingsFile(SettingsFilePath(), text, moreFollows) ? ApplySettings(text, moreFollows)
+                                                                                    : ApplyDefaultSettings();
+    if (openPanel)
+        ShowNewsPanelAlone();
+}
+
+void TForm1::WriteDefaultSettings() {
+    if (ApplyDefaultSettings())
+        ShowNewsPanelAlone();
+}
+
+bool TForm1::ApplyDefaultSettings() {
+    timer1_.SetEnabled(false);
+    WriteSettingsFile(SettingsFilePath(), kDefaultSettingsText);
+    std::string text;
+    bool moreFollows = false;
+    if (!ReadSettingsFile(SettingsFilePath(), text, moreFollows)) {
+        // Not even the defaults could be written: use them from memory.
+        text = kDefaultSettingsText;
+        moreFollows = false;
+    }
+    const bool openPanel = ApplySettings(text, moreFollows);
+    timer1_.SetEnabled(true);
+    return openPanel;
+}
+
+bool TForm1::ApplySettings(const std::string& text, bool moreFollows) {
+    const int ppi = ScreenPixelsPerInch();
+    Settings s = CurrentSettings();
+    ApplySettingsText(text, moreFollows, ppi, s);
+    SetAlwaysOnTop(s.AlwaysOnTop);
+    const int oldPosition = TrackBarPosition();
+    SendMessageA(Control("TrackBar1"), TBM_SETPOS, TRUE, s.Speed);
+    if (TrackBarPosition() != oldPosition)
+        TrackBar1Change();
+    TForm4& panel = *app_.Form4;
+    panel.SetPanelFont(s.Font);
+    panel.SizeNewsPanel();
+    SetWindowPos(panel.Handle(), nullptr, s.PanelLeft, s.PanelTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // An empty 13th line names no file: nothing to load, nothing to complain about.
+    if (s.WordDataPath && !s.WordDataPath->empty()) {
+        commands_.LoadWordData(LoadMode::Named, *s.WordDataPath);
+        SetTickerSpeed();
+    }
+    if (runMode_.preview)
+        panel.HalvePanelFontSize(ppi);
+    return s.StartInPanel || runMode_.saver;
+}
+
+void TForm1::WriteSettings(int startInPanel) {
+    const std::string text =
+        FormatSettings(CurrentSettings(), startInPanel != 0, app_.Words.FilePath, ScreenPixelsPerInch());
+    WriteSettingsFile(SettingsFilePath(), text);  // a failure leaves the old file; the caller goes on
+}
+
+void TForm1::ShowNewsPanelAlone() {
+    Hide();
+    app_.Form4->ShowModal();
+}
+
+void TForm1::SetAlwaysOnTop(bool on) {
+    SetMenuChecked(kMenuZenmen, on);
+    app_.Form4->SetMenuChecked(TForm4::kMenuZenmen, on);
 }
 
 void TForm1::Timer1Timer() {
@@ -172,6 +270,7 @@ void TForm1::Timer1Timer() {
 
 void TForm1::DrawTicker() {
     win::SetPanelCaption(Control("Panel1"), ticker_.TickerText);
+    app_.Form4->DrawTicker(ticker_.TickerText);
 }
 
 void TForm1::SetTickerSpeed() {
@@ -214,8 +313,18 @@ void TForm1::OnCommand(int id, int code) {
         case kBitBtn1:
             QuitCommand();
             break;
+        case kMenuOnlyNews:
+            ShowNewsPanelAlone();
+            break;
+        case kN3:
+        case kButton1:
+            app_.Form4->ChangePanelFont();
+            break;
         case kMenuZenmen:
             MenuZenmenClick();
+            break;
+        case kMenuSetClr:
+            WriteDefaultSettings();
             break;
         case kContents1:
             Contents1Click();
@@ -227,13 +336,12 @@ void TForm1::OnCommand(int id, int code) {
             app_.Form2->ShowModal();
             break;
         case kPanel1:
-            if (code == win::kPanelDoubleClick) {
-                // Panel1DblClick: the news panel window arrives with its own window.
-            }
+            if (code == win::kPanelDoubleClick)  // Panel1DblClick
+                ShowNewsPanelAlone();
             break;
         default:
-            // E1/BtnEdit, MenuOnlyNews, N3/Button1, MenuSetClr and N6 run operations of
-            // the word editor and the news panel, bound with them.
+            // E1/BtnEdit and N6 run operations of the word editor and the screen saver,
+            // bound with them.
             break;
     }
 }
@@ -244,17 +352,12 @@ void TForm1::QuitCommand() {
     Close();
 }
 
-void TForm1::WriteSettings(int /*startInPanel*/) {
-    // The settings file is not written yet.
-}
-
 bool TForm1::CloseQuery() {
     return commands_.ConfirmSaveWordData();
 }
 
 void TForm1::MenuZenmenClick() {
-    alwaysOnTop_ = !MenuChecked(kMenuZenmen);
-    SetMenuChecked(kMenuZenmen, alwaysOnTop_);
+    SetAlwaysOnTop(!AlwaysOnTop());
 }
 
 void TForm1::Contents1Click() {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/run_mode.h"
+#include "app/settings.h"
 #include "app/ticker.h"
 #include "win/form.h"
 #include "words/word_commands.h"
@@ -63,7 +64,26 @@ public:
     WordCommands& Commands() { return commands_; }
     bool Saver() const { return runMode_.saver; }
     const RunModeChoice& RunModeOf() const { return runMode_; }
-    bool AlwaysOnTop() const { return alwaysOnTop_; }
+    // The preview box's screen rectangle (preview runs).
+    RECT PreviewRect() const { return previewRect_; }
+
+    // The always-on-top option: the check mark of this window's MenuZenmen; setting it sets
+    // the news panel's item too.
+    bool AlwaysOnTop() const { return MenuChecked(kMenuZenmen); }
+    void SetAlwaysOnTop(bool on);
+
+    // The settings file beside the executable.
+    std::string SettingsFilePath() const;
+    // Reads and applies the settings (defaults written first when the file is missing),
+    // loads the remembered word data, and shows the news panel alone when they say so.
+    void ReadSettings();
+    // Writes the settings; startInPanel 1 makes the next start show the news panel alone.
+    // A file that cannot be written is left as it was.
+    void WriteSettings(int startInPanel);
+    // "標準設定のクリア": the twelve default lines, read back.
+    void WriteDefaultSettings();
+    // Hides this window and shows the news panel modally.
+    void ShowNewsPanelAlone();
 
     // Sends a menu item's command as its shortcut would (nothing happens while it is greyed).
     void Click(int id) { SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
@@ -80,8 +100,15 @@ private:
     void FormCreate();
     void Timer2Timer();
     void QuitCommand();  // Exit1Click, BitBtn1Click
-    void WriteSettings(int startInPanel);
     void MenuZenmenClick();
+    // Applies a settings text over the values in force; true when the news panel is to be
+    // shown alone.
+    bool ApplySettings(const std::string& text, bool moreFollows);
+    // Writes the defaults and applies what the file then holds (the defaults from memory when
+    // it cannot be read either).
+    bool ApplyDefaultSettings();
+    Settings CurrentSettings() const;
+    int TrackBarPosition() const;
     void Contents1Click();
     void TrackBar1Change();
 
@@ -97,7 +124,9 @@ private:
     win::Timer timer2_{*this, kTimer2};
     RunModeChoice runMode_;
     RECT previewRect_{};
-    bool alwaysOnTop_ = false;
 };
+
+// The screen's pixels per inch, which relates a font's size and height.
+int ScreenPixelsPerInch();
 
 }  // namespace kawaban

@@ -1,18 +1,263 @@
 // The news panel window; see news_panel_window.h.
 #include "panel/news_panel_window.h"
 
+#include "app/kawaban_app.h"
+#include "app/main_window.h"
+#include "app/settings.h"
+
 namespace kawaban {
 namespace {
 
-// A 2-pixel black border around a 474 x 94 client area, no title bar.
+using win::ControlDesign;
+using win::ControlKind;
+using win::FontSpec;
+using win::MenuItemDesign;
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kYellow = RGB(255, 255, 0);
+constexpr int kBorder = 2;  // black, between the window's edge and its client area
+constexpr char kMiddleDot[] = "・";
+constexpr FontSpec kHiddenPanelFont{"ＭＳ ゴシック", -60, true};
+
+// No title bar, no frame: the 474 x 94 client area and its border make a 478 x 98 window.
 const win::FormDesign kDesign{
-    "KawabanNewsPanel", "でたらめ瓦版", 299, 144, 478, 98, WS_POPUP, 0, RGB(0, 0, 0),
+    "KawabanNewsPanel", "でたらめ瓦版", 299, 144, 474, 94, WS_POPUP, 0, kBlack,
+    FontSpec{"ＭＳ Ｐゴシック", -12},
+    false,  // no dialog keys: Enter, Esc and the letters reach the window as characters
+};
+
+// The panel that fills the client area is hidden and disabled for the window's whole life.
+const ControlDesign kControls[] = {
+    {"Panel1", ControlKind::Panel, 0, 0, 474, 94, "", nullptr, TForm4::kPanel1, &kHiddenPanelFont, kYellow, kBlack,
+     false},
+};
+
+const MenuItemDesign kPopupMenu1[] = {
+    {"PopBack", 1, "戻る", TForm4::kPopBack},
+    {"N1", 1, "-"},
+    {"MenuZenmen", 1, "常に前面に表示", TForm4::kMenuZenmen},
+    {"PopClose", 1, "終了する", TForm4::kPopClose},
 };
 
 }  // namespace
 
+TForm4::TForm4(KawabanApp& app) : app_(app), font_{"ＭＳ Ｐゴシック", -12} {}
+
 bool TForm4::Create() {
-    return CreateForm(kDesign, {});
+    if (!CreateForm(kDesign, kControls) || !CreatePopup(kPopupMenu1))
+        return false;
+    HWND panel = Control("Panel1");
+    ShowWindow(panel, SW_HIDE);
+    EnableWindow(panel, FALSE);
+    gdiFont_ = win::CreateFontFrom(font_);
+    // FormCreate: into the topmost band, whatever the always-on-top option says.
+    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
+    return true;
+}
+
+void TForm4::SetPanelFont(const FontChoice& font) {
+    font_ = font;
+    font_.height = win::UsableFontHeight(font.height);
+    gdiFont_ = win::CreateFontFrom(font_);
+    hiddenPanelFont_ = win::CreateFontFrom(font_);
+    SendMessageA(Control("Panel1"), WM_SETFONT, reinterpret_cast<WPARAM>(hiddenPanelFont_.Get()), FALSE);
+}
+
+void TForm4::HalvePanelFontSize(int pixelsPerInch) {
+    font_.height = FontHeightFromSize(FontSizeFromHeight(font_.height, pixelsPerInch) / 2, pixelsPerInch);
+    gdiFont_ = win::CreateFontFrom(font_);
+}
+
+int TForm4::Cell() const {
+    win::WindowDC dc(Handle());
+    win::ScopedSelect select(dc.Get(), gdiFont_.Get());
+    SIZE size{};
+    GetTextExtentPoint32A(dc.Get(), kMiddleDot, 2, &size);
+    return size.cx;
+}
+
+void TForm4::SizeNewsPanel() {
+    const TForm1& main = *app_.Form1;
+    const RECT preview = main.PreviewRect();
+    const NewsPanelSize size =
+        kawaban::SizeNewsPanel(main.RunModeOf().mode, font_.height, Cell(), GetSystemMetrics(SM_CXSCREEN),
+                               GetSystemMetrics(SM_CYSCREEN), {preview.left, preview.top, preview.right, preview.bottom});
+    SetWindowPos(Handle(), nullptr, size.left, size.top, size.width, size.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (size.moves ? 0 : SWP_NOMOVE));
+    app_.Form1->Ticker().TickerWidth = size.tickerWidth;
+}
+
+void TForm4::ChangePanelFont() {
+    FontChoice chosen = font_;
+    app_.Dialogs.ShowFontDialog(chosen);  // after Cancel it is the font it was given
+    SetPanelFont(chosen);
+    SizeNewsPanel();
+}
+
+void TForm4::DrawTicker(const std::string& text) {
+    RECT window;
+    GetWindowRect(Handle(), &window);
+    const int height = window.bottom - window.top;
+    const int y = height / 2 - Cell() / 2;
+    win::WindowDC dc(Handle());
+    win::ScopedSelect select(dc.Get(), gdiFont_.Get());
+    SetBkMode(dc.Get(), OPAQUE);  // each cell's background covers the previous tick's text
+    SetBkColor(dc.Get(), kBlack);
+    SetTextColor(dc.Get(), font_.color);
+    TextOutA(dc.Get(), 0, y, text.data(), static_cast<int>(text.size()));
+}
+
+void TForm4::GoBack() {
+    app_.Form1->Show();
+    Close();
+}
+
+void TForm4::PopCloseClick() {
+    TForm1& main = *app_.Form1;
+    if (app_.Words.Modified) {
+        // The question must be able to come to the front: always-on-top is off while it shows
+        // (only the main window's item, which is the one the activation hold looks at).
+        const bool onTop = main.AlwaysOnTop();
+        main.SetMenuChecked(TForm1::kMenuZenmen, false);
+        const bool goOn = main.Commands().ConfirmSaveWordData();
+        main.SetMenuChecked(TForm1::kMenuZenmen, onTop);
+        if (!goOn)
+            return;
+    }
+    if (!main.Saver())
+        main.WriteSettings(1);
+    app_.EndProcess(0);
+}
+
+void TForm4::MenuZenmenClick() {
+    app_.Form1->SetAlwaysOnTop(!MenuChecked(kMenuZenmen));
+}
+
+PanelAction TForm4::ActionFor(PanelEvent event) const {
+    return PanelInput(app_.Form1->RunModeOf().mode, event);
+}
+
+void TForm4::Act(PanelAction action) {
+    switch (action) {
+        case PanelAction::StartDrag:
+            // The system's move loop, as if the title bar were pressed; it returns when the
+            // button is released.
+            SendMessageA(Handle(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+            break;
+        case PanelAction::GoBack:
+            GoBack();
+            break;
+        case PanelAction::EndProcess:
+            app_.EndProcess(0);
+            break;
+        case PanelAction::CheckPointer:
+        case PanelAction::None:
+            break;
+    }
+}
+
+void TForm4::OnShow() {
+    SetCursor(LoadCursor(nullptr, IDC_ARROW));
+}
+
+bool TForm4::CloseQuery() {
+    const PanelAction action = ActionFor(PanelEvent::Closed);
+    if (action == PanelAction::None && !app_.Form1->Visible()) {
+        // Closed by other means than going back (Alt+F4): a program with no window left
+        // could only be ended from the task manager, so the main window comes back.
+        app_.Form1->Show();
+    }
+    Act(action);
+    return true;
+}
+
+void TForm4::OnCommand(int id, int /*code*/) {
+    switch (id) {
+        case kPopBack:
+            GoBack();
+            break;
+        case kMenuZenmen:
+            MenuZenmenClick();
+            break;
+        case kPopClose:
+            PopCloseClick();
+            break;
+        default:
+            break;
+    }
+}
+
+void TForm4::PaintBorder() {
+    HDC dc = GetWindowDC(Handle());
+    if (!dc)
+        return;
+    RECT r;
+    GetWindowRect(Handle(), &r);
+    OffsetRect(&r, -r.left, -r.top);
+    win::Brush black(CreateSolidBrush(kBlack));
+    for (int i = 0; i < kBorder; ++i) {
+        FrameRect(dc, &r, black.Get());
+        InflateRect(&r, -1, -1);
+    }
+    ReleaseDC(Handle(), dc);
+}
+
+LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_NCCALCSIZE: {
+            // The client area lies inside the 2-pixel border.
+            auto* r = reinterpret_cast<RECT*>(lParam);
+            InflateRect(r, -kBorder, -kBorder);
+            return 0;
+        }
+        case WM_NCPAINT:
+            PaintBorder();
+            return 0;
+        case WM_NCACTIVATE:
+            // The activation hold: while the panel shows with always-on-top on, a deactivation
+            // is refused, so the program stays active and the panel in front.
+            if (Visible() && app_.Form1->AlwaysOnTop())
+                return 0;
+            break;
+        case WM_ACTIVATEAPP:
+            // The topmost band holds the panel while the program is active, and while another
+            // program is active only with always-on-top on.
+            if (wParam || !app_.Form1->AlwaysOnTop())
+                SetWindowPos(Handle(), wParam ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                             SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
+            break;
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_SCREENSAVE)
+                return 1;  // no system screen saver over the panel
+            break;
+        case WM_LBUTTONDOWN:
+            Act(ActionFor(PanelEvent::LeftPress));
+            return 0;  // the press goes no further
+        case WM_LBUTTONDBLCLK:
+            Act(ActionFor(PanelEvent::LeftDoubleClick));
+            return 0;
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+            Act(ActionFor(PanelEvent::RightPress));
+            break;  // the right button's release opens the popup menu
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONDBLCLK:
+            Act(ActionFor(PanelEvent::MiddlePress));
+            break;
+        case WM_MOUSEMOVE:
+            Act(ActionFor(PanelEvent::PointerMove));
+            break;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            Act(ActionFor(PanelEvent::KeyDown));
+            break;
+        case WM_CHAR:
+            if (wParam == '\t')
+                return 0;  // Tab moves the focus in a form; it is no character here
+            Act(ActionFor(PanelEvent::CharacterKey));
+            return 0;
+    }
+    return Form::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace kawaban

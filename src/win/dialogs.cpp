@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "text/sjis.h"
+#include "win/gdi.h"
 
 namespace kawaban::win {
 namespace {
@@ -91,6 +92,26 @@ bool Win32DialogService::ShowFileDialog(const FileDialogRequest& request, std::s
     if (!chosen)
         return false;
     fileName = buffer.data();
+    return true;
+}
+
+bool Win32DialogService::ShowFontDialog(FontChoice& font) {
+    LOGFONTA logFont = LogFontOf(font);
+    CHOOSEFONTA cf{};
+    cf.lStructSize = sizeof(cf);
+    cf.hwndOwner = DialogOwner();
+    cf.lpLogFont = &logFont;
+    cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_FIXEDPITCHONLY | CF_INITTOLOGFONTSTRUCT;
+    cf.rgbColors = font.color;
+    if (!ChooseFontA(&cf))
+        return false;
+    font.name = logFont.lfFaceName;
+    font.height = logFont.lfHeight;
+    font.color = cf.rgbColors;
+    font.bold = logFont.lfWeight >= FW_BOLD;
+    font.italic = logFont.lfItalic != 0;
+    font.underline = logFont.lfUnderline != 0;
+    font.strikeOut = logFont.lfStrikeOut != 0;
     return true;
 }
 

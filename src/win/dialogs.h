@@ -1,4 +1,4 @@
-// The platform's message boxes and file dialogs behind the word commands' DialogService.
+// The platform's message boxes, file dialogs and font dialog behind the word commands' DialogService.
 #pragma once
 
 #include <windows.h>
@@ -13,6 +13,7 @@ public:
     // the system's language; they and the file dialogs belong to the active window.
     MessageAnswer ShowMessage(const MessageRequest& request) override;
     bool ShowFileDialog(const FileDialogRequest& request, std::string& fileName) override;
+    bool ShowFontDialog(FontChoice& font) override;
 };
 
 }  // namespace kawaban::win

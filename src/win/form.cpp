@@ -2,6 +2,7 @@
 #include "win/form.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <cctype>
 #include <cstring>
@@ -134,6 +135,8 @@ void SetPanelCaption(HWND panel, const std::string& text) {
 }
 
 Form::~Form() {
+    if (popup_)
+        DestroyMenu(popup_);
     if (accelerators_)
         DestroyAcceleratorTable(accelerators_);
     if (hwnd_) {
@@ -254,6 +257,26 @@ bool Form::CreateControls(std::span<const ControlDesign> controls) {
     return true;
 }
 
+bool Form::AppendItem(HMENU menu, const MenuItemDesign& item, std::vector<ACCEL>& accelerators) {
+    if (std::string(item.caption) == "-")
+        return AppendMenuA(menu, MF_SEPARATOR, 0, nullptr) != 0;
+    std::string caption = item.caption;
+    const std::string shortcut = ShortcutText(item.shortcut);
+    if (!shortcut.empty())
+        caption += "\t" + shortcut;
+    UINT flags = MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED) | (item.checked ? MF_CHECKED : MF_UNCHECKED);
+    if (!AppendMenuA(menu, flags, item.id, caption.c_str()))
+        return false;
+    if (item.shortcut.key) {
+        ACCEL accel{};
+        accel.fVirt = FVIRTKEY | (item.shortcut.control ? FCONTROL : 0);
+        accel.key = item.shortcut.key;
+        accel.cmd = static_cast<WORD>(item.id);
+        accelerators.push_back(accel);
+    }
+    return true;
+}
+
 bool Form::CreateMenu(std::span<const MenuItemDesign> items) {
     menu_ = ::CreateMenu();
     if (!menu_)
@@ -267,32 +290,25 @@ bool Form::CreateMenu(std::span<const MenuItemDesign> items) {
                 return false;
             continue;
         }
-        if (!current)
+        if (!current || !AppendItem(current, item, accelerators))
             return false;
-        if (std::string(item.caption) == "-") {
-            AppendMenuA(current, MF_SEPARATOR, 0, nullptr);
-            continue;
-        }
-        std::string caption = item.caption;
-        const std::string shortcut = ShortcutText(item.shortcut);
-        if (!shortcut.empty())
-            caption += "\t" + shortcut;
-        UINT flags = MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED) | (item.checked ? MF_CHECKED : MF_UNCHECKED);
-        if (!AppendMenuA(current, flags, item.id, caption.c_str()))
-            return false;
-        if (item.shortcut.key) {
-            ACCEL accel{};
-            accel.fVirt = FVIRTKEY | (item.shortcut.control ? FCONTROL : 0);
-            accel.key = item.shortcut.key;
-            accel.cmd = static_cast<WORD>(item.id);
-            accelerators.push_back(accel);
-        }
     }
     if (!accelerators.empty()) {
         accelerators_ = CreateAcceleratorTableA(accelerators.data(), static_cast<int>(accelerators.size()));
         if (!accelerators_)
             return false;
     }
+    return true;
+}
+
+bool Form::CreatePopup(std::span<const MenuItemDesign> items) {
+    popup_ = CreatePopupMenu();
+    if (!popup_)
+        return false;
+    std::vector<ACCEL> unused;  // popup items have no shortcuts
+    for (const MenuItemDesign& item : items)
+        if (!AppendItem(popup_, item, unused))
+            return false;
     return true;
 }
 
@@ -311,12 +327,18 @@ const ControlDesign* Form::ControlDesignOf(HWND control) const {
 }
 
 void Form::SetMenuEnabled(int id, bool enabled) {
-    if (menu_)
-        EnableMenuItem(menu_, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    for (HMENU menu : {menu_, popup_})
+        if (menu)
+            EnableMenuItem(menu, id, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
 UINT Form::MenuState(int id) const {
-    return menu_ ? GetMenuState(menu_, id, MF_BYCOMMAND) : static_cast<UINT>(-1);
+    for (HMENU menu : {menu_, popup_}) {
+        const UINT state = menu ? GetMenuState(menu, id, MF_BYCOMMAND) : static_cast<UINT>(-1);
+        if (state != static_cast<UINT>(-1))
+            return state;
+    }
+    return static_cast<UINT>(-1);
 }
 
 bool Form::MenuEnabled(int id) const {
@@ -325,8 +347,9 @@ bool Form::MenuEnabled(int id) const {
 }
 
 void Form::SetMenuChecked(int id, bool checked) {
-    if (menu_)
-        CheckMenuItem(menu_, id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+    for (HMENU menu : {menu_, popup_})
+        if (menu)
+            CheckMenuItem(menu, id, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 bool Form::MenuChecked(int id) const {
@@ -484,6 +507,18 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         }
+        case WM_CONTEXTMENU:
+            if (popup_) {
+                POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+                if (lParam == -1) {  // the menu key: at the window's corner
+                    RECT r;
+                    GetWindowRect(hwnd_, &r);
+                    at = {r.left, r.top};
+                }
+                TrackPopupMenu(popup_, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
+                return 0;
+            }
+            break;
         case WM_CTLCOLORSTATIC:
             return reinterpret_cast<LRESULT>(ControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
         case WM_DRAWITEM: {
@@ -558,8 +593,13 @@ void Timer::Restart() {
     Start();
 }
 
+void Timer::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    Restart();
+}
+
 void Timer::Start() {
-    if (interval_ == 0) {
+    if (interval_ == 0 || !enabled_) {
         Stop();
         return;
     }

@@ -91,6 +91,10 @@ public:
     void SetMenuChecked(int id, bool checked);
     bool MenuChecked(int id) const;
     HMENU Menu() const { return menu_; }
+    // A popup menu that a right click on the form (or the menu key) shows; its items are
+    // given as level 1. Enabled and checked states are set by id as for the menu bar.
+    bool CreatePopup(std::span<const MenuItemDesign> items);
+    HMENU Popup() const { return popup_; }
     HACCEL Accelerators() const { return accelerators_; }
 
     void Show();
@@ -131,6 +135,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool CreateControls(std::span<const ControlDesign> controls);
     bool CreateMenu(std::span<const MenuItemDesign> items);
+    static bool AppendItem(HMENU menu, const MenuItemDesign& item, std::vector<ACCEL>& accelerators);
     HBRUSH ControlColor(HDC dc, HWND control);
     UINT MenuState(int id) const;  // (UINT)-1 when there is no such item
 
@@ -140,6 +145,7 @@ private:
     Brush background_;
     HWND tooltip_ = nullptr;
     HMENU menu_ = nullptr;
+    HMENU popup_ = nullptr;
     HACCEL accelerators_ = nullptr;
     struct PlacedControl {
         ControlDesign design;
@@ -155,7 +161,8 @@ private:
 
 // A window timer owned by a form. An interval of 0 stops it; a new non-zero interval starts
 // a full interval from now, the same interval again changes nothing; Restart starts a full
-// interval from now.
+// interval from now. Disabled, it keeps its interval and does not fire; enabling it again
+// starts a full interval.
 class Timer {
 public:
     Timer(const Form& owner, UINT_PTR id) : owner_(owner), id_(id) {}
@@ -163,6 +170,8 @@ public:
     void SetInterval(int milliseconds);
     int Interval() const { return interval_; }
     void Restart();
+    void SetEnabled(bool enabled);
+    bool Enabled() const { return enabled_; }
     UINT_PTR Id() const { return id_; }
 
 private:
@@ -171,6 +180,7 @@ private:
     const Form& owner_;
     UINT_PTR id_;
     int interval_ = 0;
+    bool enabled_ = true;
     bool running_ = false;
 };
 

@@ -5,6 +5,9 @@
 
 #include <string>
 
+#include "text/font_choice.h"
+#include "text/sjis.h"
+
 namespace kawaban::win {
 
 // Owns one GDI object (font, brush, bitmap, pen) and deletes it.
@@ -109,6 +112,39 @@ inline Font CreateFontFrom(const FontSpec& font) {
     return Font(CreateFontA(font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                             SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                             (font.fixedPitch ? FIXED_PITCH : DEFAULT_PITCH) | FF_DONTCARE, font.name));
+}
+
+// The platform's description of a kept font. A face name longer than the platform's 31
+// bytes is cut at a character boundary; the height is limited to kLargestFontHeight pixels
+// either way, so a settings file cannot make the system draw glyphs of any size.
+constexpr int kLargestFontHeight = 2048;
+inline int UsableFontHeight(int height) {
+    return height > kLargestFontHeight ? kLargestFontHeight : height < -kLargestFontHeight ? -kLargestFontHeight : height;
+}
+inline LOGFONTA LogFontOf(const FontChoice& font) {
+    LOGFONTA lf{};
+    lf.lfHeight = UsableFontHeight(font.height);
+    lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+    lf.lfItalic = font.italic;
+    lf.lfUnderline = font.underline;
+    lf.lfStrikeOut = font.strikeOut;
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    lf.lfQuality = DEFAULT_QUALITY;
+    lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < font.name.size(); i += CharLength(font.name, i)) {
+        if (i + CharLength(font.name, i) > sizeof(lf.lfFaceName) - 1 || font.name[i] == '\0')
+            break;
+        length = i + CharLength(font.name, i);
+    }
+    font.name.copy(lf.lfFaceName, length);
+    return lf;
+}
+inline Font CreateFontFrom(const FontChoice& font) {
+    const LOGFONTA lf = LogFontOf(font);
+    return Font(CreateFontIndirectA(&lf));
 }
 
 inline std::string WindowText(HWND hwnd) {

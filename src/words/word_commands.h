@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "text/font_choice.h"
 #include "words/word_data.h"
 
 namespace kawaban {
@@ -38,6 +39,9 @@ public:
     virtual MessageAnswer ShowMessage(const MessageRequest& request) = 0;
     // True with the chosen path in fileName; false when the user cancels.
     virtual bool ShowFileDialog(const FileDialogRequest& request, std::string& fileName) = 0;
+    // The font dialog for the news panel: fixed-pitch fonts only, with colour, underline and
+    // strike-out offered. True with the choice in font after OK; font is unchanged otherwise.
+    virtual bool ShowFontDialog(FontChoice& font) = 0;
 };
 
 // What the windows show of the word data, told after each change.

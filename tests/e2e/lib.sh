@@ -37,6 +37,14 @@ e2e_begin() {
         for _ in $(seq 1 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
     fi
     KAWABAN_PROBE=${KAWABAN_PROBE:-$(dirname "$exe")/win_probe.exe}
+    # The program runs from a scratch copy of its folder, so the settings file it keeps
+    # beside itself starts missing and never reaches another test.
+    local app="$e2e_work/app" file
+    mkdir -p "$app"
+    for file in "$exe" "$(dirname "$exe")/kawaban.html" "$(dirname "$exe")/kawaban.bat"; do
+        [ -e "$file" ] && cp "$file" "$app/"
+    done
+    exe="$app/$(basename "$exe")"
 }
 
 # e2e_end prints the plain summary line and exits with the outcome.

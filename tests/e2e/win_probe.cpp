@@ -5,6 +5,8 @@
 //   win_probe wait TITLE N   waits up to N seconds for the window TITLE; exit 0 when it is there
 //   win_probe text TITLE     prints the message text of the message box TITLE (UTF-8)
 //   win_probe gone TITLE N   waits up to N seconds until no visible window TITLE is left
+//   win_probe list TITLE     prints every visible window TITLE, front to back, one per line:
+//                            WxH+X+Y, then "popup" (no frame) or "framed", then "topmost" or "normal"
 #include <windows.h>
 
 #include <cstdio>
@@ -60,6 +62,27 @@ int main() {
             Sleep(50);
         }
         return 1;
+    }
+    if (std::wcscmp(command, L"list") == 0) {
+        struct List {
+            const wchar_t* title;
+        } list{title};
+        EnumWindows(
+            [](HWND hwnd, LPARAM lParam) -> BOOL {
+                wchar_t text[512] = {};
+                GetWindowTextW(hwnd, text, 512);
+                if (IsWindowVisible(hwnd) && std::wcscmp(text, reinterpret_cast<List*>(lParam)->title) == 0) {
+                    RECT r;
+                    GetWindowRect(hwnd, &r);
+                    const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+                    const LONG exStyle = GetWindowLongW(hwnd, GWL_EXSTYLE);
+                    std::printf("%ldx%ld+%ld+%ld %s %s\n", r.right - r.left, r.bottom - r.top, r.left, r.top,
+                                (style & WS_CAPTION) ? "framed" : "popup", (exStyle & WS_EX_TOPMOST) ? "topmost" : "normal");
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&list));
+        return 0;
     }
     HWND hwnd = FindVisibleWindow(title);
     if (!hwnd)

@@ -38,14 +38,32 @@ public:
         return true;
     }
 
-    bool ScriptUsedUp() const { return files_.empty() && answers_.empty(); }
+    // The next font dialog is closed with OK and this font; std::nullopt means Cancel.
+    void NextFont(std::optional<FontChoice> font) { fonts_.push_back(std::move(font)); }
+
+    bool ShowFontDialog(FontChoice& font) override {
+        fontDialogs.push_back(font);
+        std::optional<FontChoice> answer;
+        if (!fonts_.empty()) {
+            answer = fonts_.front();
+            fonts_.pop_front();
+        }
+        if (!answer)
+            return false;
+        font = *answer;
+        return true;
+    }
+
+    bool ScriptUsedUp() const { return files_.empty() && answers_.empty() && fonts_.empty(); }
 
     std::vector<MessageRequest> messages;
     std::vector<FileDialogRequest> fileDialogs;
+    std::vector<FontChoice> fontDialogs;  // the font each dialog opened with
 
 private:
     std::deque<std::optional<std::string>> files_;
     std::deque<MessageAnswer> answers_;
+    std::deque<std::optional<FontChoice>> fonts_;
 };
 
 }  // namespace kawaban::test

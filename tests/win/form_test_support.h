@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "words/word_editor_window.h"
 #include "fakes/scripted_dialogs.h"
 #include "win/gdi.h"
+#include "test_support.h"
 
 namespace kawaban::test {
 
@@ -76,16 +78,50 @@ bool PumpUntil(Condition condition, DWORD milliseconds = 1000) {
     return true;
 }
 
-// The whole program's windows, as the process entry makes them.
+// Runs action once from inside whatever message loop runs (also a modal one), as soon as
+// condition holds; checked every 20 ms by a thread timer.
+struct PendingAction {
+    std::function<bool()> condition;
+    std::function<void()> action;
+};
+inline std::vector<PendingAction>& PendingActions() {
+    static std::vector<PendingAction> pending;
+    return pending;
+}
+inline void CALLBACK RunPendingActions(HWND, UINT, UINT_PTR, DWORD) {
+    auto& pending = PendingActions();
+    for (std::size_t i = 0; i < pending.size(); ++i) {
+        if (pending[i].condition()) {
+            const std::function<void()> action = std::move(pending[i].action);
+            pending.erase(pending.begin() + static_cast<std::ptrdiff_t>(i));
+            action();  // may run a loop of its own, which runs this again
+            return;
+        }
+    }
+}
+inline void WhenReady(std::function<bool()> condition, std::function<void()> action) {
+    static const UINT_PTR timer = SetTimer(nullptr, 0, 20, RunPendingActions);
+    (void)timer;
+    PendingActions().push_back({std::move(condition), std::move(action)});
+}
+
+// The whole program's windows, as the process entry makes them. By default the program
+// lives in a fresh folder of its own, where it keeps its settings file; ending the process
+// is recorded instead of done.
 struct AppFixture {
-    explicit AppFixture(std::vector<std::string> args = {}, std::string exePath = "C:\\Games\\Kawaban.exe")
-        : app(dialogs, shell, std::move(args), std::move(exePath)) {
+    explicit AppFixture(std::vector<std::string> args = {}, std::string exePath = {})
+        : app(dialogs, shell, std::move(args), exePath.empty() ? folder.File("Kawaban.exe") : std::move(exePath)) {
+        app.EndProcess = [this](int code) { exitCodes.push_back(code); };
         created = app.CreateForms();
     }
     TForm1& Form1() { return *app.Form1; }
+    TForm4& Form4() { return *app.Form4; }
+    std::string SettingsFile() const { return folder.File("kawaban.cfg"); }
+    TempDir folder;
     ScriptedDialogs dialogs;
     RecordingShell shell;
     KawabanApp app;
+    std::vector<int> exitCodes;
     bool created = false;
 };
 

@@ -329,8 +329,9 @@ TEST_F(MainWindowTest, TheCloseQuestionForEachAnswer) {
         EXPECT_EQ(app.Form1().Handle() == nullptr, c.closes);
         EXPECT_EQ(app.dialogs.messages.size(), c.answer ? 1u : 0u);
         EXPECT_TRUE(app.dialogs.ScriptUsedUp());
-        if (c.answer == MessageAnswer::Yes)
+        if (c.answer == MessageAnswer::Yes) {
             EXPECT_EQ(test::Slurp(dir.File("answer-yes.dat")), FormatWordFile(app.app.Words));
+        }
         test::PumpMessages();
     }
 }
@@ -364,10 +365,12 @@ TEST_F(MainWindowTest, HelpOpensTheHelpFileOrElseTheManualBesideTheProgram) {
     ASSERT_EQ(fx.dialogs.messages.size(), 1u);
     EXPECT_EQ(fx.dialogs.messages[0].caption, "でたらめ瓦版");
 
-    fx.shell.existingFiles = {"C:\\Games\\Kawaban.hlp", "C:\\Games\\kawaban.html"};
+    const std::string help = fx.folder.File("Kawaban.hlp");
+    const std::string manual = fx.folder.File("kawaban.html");
+    fx.shell.existingFiles = {help, manual};
     form.Click(TForm1::kContents1);  // no WinHelp viewer takes it: the manual opens
-    EXPECT_EQ(fx.shell.helpCalls, std::vector<std::string>{"C:\\Games\\Kawaban.hlp"});
-    EXPECT_EQ(fx.shell.documents, std::vector<std::string>{"C:\\Games\\kawaban.html"});
+    EXPECT_EQ(fx.shell.helpCalls, std::vector<std::string>{help});
+    EXPECT_EQ(fx.shell.documents, std::vector<std::string>{manual});
 
     fx.shell.helpWorks = true;
     form.Click(TForm1::kContents1);
@@ -427,7 +430,11 @@ TEST(MainWindowStart, APreviewRunShowsTheBoxItIsGivenButNeverTheMainWindow) {
     EXPECT_TRUE(IsWindowVisible(box));
     fx.app.Start();
     EXPECT_FALSE(IsWindowVisible(fx.Form1().Handle()));
+    // The start-up step shows the news panel modally; a close request ends that run.
+    test::WhenReady([&] { return fx.Form4().Modal(); }, [&] { PostMessageA(fx.Form4().Handle(), WM_CLOSE, 0, 0); });
     EXPECT_TRUE(test::PumpUntil([&] { return fx.Form1().Timer2().Interval() == 0; }));
+    EXPECT_FALSE(IsWindowVisible(fx.Form1().Handle()));
+    EXPECT_EQ(fx.exitCodes, std::vector<int>{0});
     DestroyWindow(box);
 }
 

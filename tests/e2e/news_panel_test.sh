@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# The real Kawaban.exe under Wine in Xvfb with a settings file that says "news panel alone"
+# and names a word file: the borderless panel shows alone at 500, 125, 480 x 98, in the
+# topmost band, with the news moving. It is dragged by 100 pixels, goes back to the main
+# window on a letter key and on a double-click, comes again from Ctrl+N and from a
+# double-click on the main window's board, and "終了する" in its popup menu ends the program
+# with status 0 after writing the new place, always-on-top and the word file. The next start
+# shows it at the new place; Alt+F4 there brings the main window back.
+set -u
+exe=$1
+. "$(dirname "$0")/lib.sh"
+e2e_begin
+app=$(dirname "$exe")
+cfg="$app/kawaban.cfg"
+
+printf '3\r\n太郎\r\n花子\r\n次郎\r\n\r\n2\r\n駅前\r\n公園\r\n\r\n2\r\n踊った\r\n歌った\r\n' | iconv -f UTF-8 -t CP932 >"$e2e_work/words.dat"
+words=$(wine_path "$e2e_work/words.dat")
+printf '1\r\n50\r\nＭＳ ゴシック\r\n45\r\n-60\r\n65535\r\n0\r\n0\r\n0\r\n0\r\n500\r\n125\r\n%s\r\n' "$words" |
+    iconv -f UTF-8 -t CP932 >"$cfg"
+
+# windows_are WANT [SECONDS]: waits until the visible windows titled でたらめ瓦版 are exactly WANT
+# (lines "WxH+X+Y popup|framed topmost|normal", front to back).
+windows_are() {
+    local limit=$(( ${2:-10} * 5 ))
+    for _ in $(seq 1 "$limit"); do
+        seen=$("$wine_run" "$KAWABAN_PROBE" list 'でたらめ瓦版' | tr -d '\r')
+        [ "$seen" = "$1" ] && return 0
+        sleep 0.2
+    done
+    return 1
+}
+main_window='518x232+214+111 framed normal'
+
+start_program "$exe"
+windows_are '480x98+500+125 popup topmost' && ok || fail "panel alone at 500,125: saw '$seen'"
+
+# The news runs on the panel: yellow text, and it moves (speed 50: a step every 250 ms).
+sleep 1
+screenshot "$e2e_work/a.png"
+sleep 0.6
+screenshot "$e2e_work/b.png"
+ya=$(yellow_pixels 476 94 502 127 "$e2e_work/a.png")
+[ "$ya" -gt 300 ] && ok || fail "the panel shows $ya yellow pixels"
+da=$(convert "$e2e_work/a.png" -crop 476x94+502+127 +repage rgb:- | md5sum)
+db=$(convert "$e2e_work/b.png" -crop 476x94+502+127 +repage rgb:- | md5sum)
+[ "$da" != "$db" ] && ok || fail "the panel's text did not move"
+
+# A left press anywhere drags the window.
+xdotool mousemove --sync 540 170 mousedown 1
+sleep 0.3
+for step in 1 2 3 4 5; do xdotool mousemove --sync $((540 + step * 20)) 170; sleep 0.05; done
+xdotool mouseup 1
+windows_are '480x98+600+125 popup topmost' && ok || fail "dragged by 100 pixels: saw '$seen'"
+
+# A letter goes back to the main window; Ctrl+N shows the panel again, where it was.
+xdotool key a
+windows_are "$main_window" && ok || fail "a letter key did not bring the main window back: saw '$seen'"
+xdotool key ctrl+n
+windows_are '480x98+600+125 popup topmost' && ok || fail "Ctrl+N did not show the panel alone: saw '$seen'"
+
+# A double-click goes back; a double-click on the main window's board shows the panel.
+xdotool mousemove --sync 700 170 click --repeat 2 --delay 80 1
+windows_are "$main_window" && ok || fail "a double-click did not go back: saw '$seen'"
+xdotool mousemove --sync 300 180 click --repeat 2 --delay 80 1
+windows_are '480x98+600+125 popup topmost' && ok || fail "a double-click on the board did not show the panel: saw '$seen'"
+
+# The popup menu: 常に前面に表示 (second item), then 終了する (the last).
+xdotool mousemove --sync 700 170 click 3
+sleep 0.8
+xdotool key Down Down Return
+sleep 0.5
+xdotool mousemove --sync 700 170 click 3
+sleep 0.8
+xdotool key Up Return
+wait_program 10
+[ "$program_status" = 0 ] && ok || fail "exit status $program_status after 終了する"
+want=$(printf '3\r\n50\r\nＭＳ ゴシック\r\n45\r\n-60\r\n65535\r\n0\r\n0\r\n0\r\n0\r\n600\r\n125\r\n%s\r\n' "$words" |
+    iconv -f UTF-8 -t CP932 | od -c)
+[ "$(od -c <"$cfg")" = "$want" ] && ok || {
+    fail "kawaban.cfg after 終了する:"
+    iconv -f CP932 -t UTF-8 <"$cfg"
+}
+
+# The next start shows the panel alone at its new place. Alt+F4 there brings the main window
+# back, and closing that by Alt+F4 writes nothing.
+cp "$cfg" "$e2e_work/cfg.before"
+start_program "$exe"
+windows_are '480x98+600+125 popup topmost' && ok || fail "the next start: saw '$seen'"
+sleep 0.5
+xdotool key alt+F4
+windows_are "$main_window" && ok || fail "Alt+F4 on the panel left no main window: saw '$seen'"
+xdotool key alt+F4
+wait_program 10
+[ "$program_status" = 0 ] && ok || fail "exit status $program_status after Alt+F4"
+cmp -s "$cfg" "$e2e_work/cfg.before" && ok || fail "closing the main window by Alt+F4 changed kawaban.cfg"
+e2e_end
