@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +20,8 @@ public:
 
     MessageAnswer ShowMessage(const MessageRequest& request) override {
         messages.push_back(request);
+        if (onMessage)
+            onMessage(request);
         if (answers_.empty())
             return request.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
         const MessageAnswer answer = answers_.front();
@@ -56,6 +59,8 @@ public:
 
     bool ScriptUsedUp() const { return files_.empty() && answers_.empty() && fonts_.empty(); }
 
+    // Runs while a message box would be showing, to look at the program's state then.
+    std::function<void(const MessageRequest&)> onMessage;
     std::vector<MessageRequest> messages;
     std::vector<FileDialogRequest> fileDialogs;
     std::vector<FontChoice> fontDialogs;  // the font each dialog opened with
