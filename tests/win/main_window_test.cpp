@@ -435,6 +435,10 @@ TEST(MainWindowStart, APreviewRunShowsTheBoxItIsGivenButNeverTheMainWindow) {
     EXPECT_TRUE(test::PumpUntil([&] { return fx.Form1().Timer2().Interval() == 0; }));
     EXPECT_FALSE(IsWindowVisible(fx.Form1().Handle()));
     EXPECT_EQ(fx.exitCodes, std::vector<int>{0});
+    // The panel was sized to the box with the full-size font (two 60-pixel cells in 152), then
+    // its font was halved: size 45 becomes 22, height -29 at 96 pixels per inch.
+    EXPECT_EQ(fx.Form1().Ticker().TickerWidth, 2);
+    EXPECT_EQ(fx.Form4().PanelFont().height, -29);
     DestroyWindow(box);
 }
 
