@@ -2,10 +2,11 @@
 # The real Kawaban.exe under Wine in Xvfb with a settings file that says "news panel alone"
 # and names a word file: the borderless panel shows alone at 500, 125, 480 x 98, in the
 # topmost band, with the news moving. It is dragged by 100 pixels, goes back to the main
-# window on a letter key and on a double-click, comes again from Ctrl+N and from a
+# window on a letter key and on a double-click, takes a new font from the font dialog
+# (Ctrl+F in the main window), comes again from Ctrl+N and from a
 # double-click on the main window's board, and "終了する" in its popup menu ends the program
 # with status 0 after writing the new place, always-on-top and the word file. The next start
-# shows it at the new place; Alt+F4 there brings the main window back.
+# shows it at the new place in the chosen font; Alt+F4 there brings the main window back.
 set -u
 exe=$1
 . "$(dirname "$0")/lib.sh"
@@ -18,21 +19,22 @@ words=$(wine_path "$e2e_work/words.dat")
 printf '1\r\n50\r\nＭＳ ゴシック\r\n45\r\n-60\r\n65535\r\n0\r\n0\r\n0\r\n0\r\n500\r\n125\r\n%s\r\n' "$words" |
     iconv -f UTF-8 -t CP932 >"$cfg"
 
-# windows_are WANT [SECONDS]: waits until the visible windows titled でたらめ瓦版 are exactly WANT
-# (lines "WxH+X+Y popup|framed topmost|normal", front to back).
+# windows_are PATTERN [SECONDS]: waits until the visible windows titled でたらめ瓦版 are exactly
+# one line matching the extended regular expression PATTERN ("WxH+X+Y popup|framed
+# topmost|normal").
 windows_are() {
     local limit=$(( ${2:-10} * 5 ))
     for _ in $(seq 1 "$limit"); do
         seen=$("$wine_run" "$KAWABAN_PROBE" list 'でたらめ瓦版' | tr -d '\r')
-        [ "$seen" = "$1" ] && return 0
+        [ "$(printf '%s\n' "$seen" | wc -l)" = 1 ] && printf '%s\n' "$seen" | grep -Eqx "$1" && return 0
         sleep 0.2
     done
     return 1
 }
-main_window='518x232+214+111 framed normal'
+main_window='518x232\+214\+111 framed normal'
 
 start_program "$exe"
-windows_are '480x98+500+125 popup topmost' && ok || fail "panel alone at 500,125: saw '$seen'"
+windows_are '480x98\+500\+125 popup topmost' && ok || fail "panel alone at 500,125: saw '$seen'"
 
 # The news runs on the panel: yellow text, and it moves (speed 50: a step every 250 ms).
 sleep 1
@@ -50,19 +52,29 @@ xdotool mousemove --sync 540 170 mousedown 1
 sleep 0.3
 for step in 1 2 3 4 5; do xdotool mousemove --sync $((540 + step * 20)) 170; sleep 0.05; done
 xdotool mouseup 1
-windows_are '480x98+600+125 popup topmost' && ok || fail "dragged by 100 pixels: saw '$seen'"
+windows_are '480x98\+600\+125 popup topmost' && ok || fail "dragged by 100 pixels: saw '$seen'"
 
-# A letter goes back to the main window; Ctrl+N shows the panel again, where it was.
+# A letter goes back to the main window. There, Ctrl+F opens the font dialog for the panel:
+# size 20 points (27 pixels at 96 per inch). Ctrl+N shows the panel again, where it was,
+# 27 + 38 pixels high.
 xdotool key a
 windows_are "$main_window" && ok || fail "a letter key did not bring the main window back: saw '$seen'"
+xdotool key ctrl+f
+if find_window 'フォントの指定' >/dev/null; then ok; else fail "Ctrl+F showed no font dialog"; fi
+sleep 0.3
+xdotool key alt+s ctrl+a
+xdotool type 20
+xdotool key Return
+window_gone 'フォントの指定' 10 && ok || fail "the font dialog did not close on Enter"
 xdotool key ctrl+n
-windows_are '480x98+600+125 popup topmost' && ok || fail "Ctrl+N did not show the panel alone: saw '$seen'"
+panel_now='[0-9]+x65\+600\+125 popup topmost'
+windows_are "$panel_now" && ok || fail "Ctrl+N did not show the panel alone in the new font: saw '$seen'"
 
 # A double-click goes back; a double-click on the main window's board shows the panel.
 xdotool mousemove --sync 700 170 click --repeat 2 --delay 80 1
 windows_are "$main_window" && ok || fail "a double-click did not go back: saw '$seen'"
 xdotool mousemove --sync 300 180 click --repeat 2 --delay 80 1
-windows_are '480x98+600+125 popup topmost' && ok || fail "a double-click on the board did not show the panel: saw '$seen'"
+windows_are "$panel_now" && ok || fail "a double-click on the board did not show the panel: saw '$seen'"
 
 # The popup menu: 常に前面に表示 (second item), then 終了する (the last).
 xdotool mousemove --sync 700 170 click 3
@@ -74,7 +86,7 @@ sleep 0.8
 xdotool key Up Return
 wait_program 10
 [ "$program_status" = 0 ] && ok || fail "exit status $program_status after 終了する"
-want=$(printf '3\r\n50\r\nＭＳ ゴシック\r\n45\r\n-60\r\n65535\r\n0\r\n0\r\n0\r\n0\r\n600\r\n125\r\n%s\r\n' "$words" |
+want=$(printf '3\r\n50\r\nＭＳ ゴシック\r\n20\r\n-27\r\n65535\r\n0\r\n0\r\n0\r\n0\r\n600\r\n125\r\n%s\r\n' "$words" |
     iconv -f UTF-8 -t CP932 | od -c)
 [ "$(od -c <"$cfg")" = "$want" ] && ok || {
     fail "kawaban.cfg after 終了する:"
@@ -85,7 +97,7 @@ want=$(printf '3\r\n50\r\nＭＳ ゴシック\r\n45\r\n-60\r\n65535\r\n0\r\n0\r\
 # back, and closing that by Alt+F4 writes nothing.
 cp "$cfg" "$e2e_work/cfg.before"
 start_program "$exe"
-windows_are '480x98+600+125 popup topmost' && ok || fail "the next start: saw '$seen'"
+windows_are "$panel_now" && ok || fail "the next start: saw '$seen'"
 sleep 0.5
 xdotool key alt+F4
 windows_are "$main_window" && ok || fail "Alt+F4 on the panel left no main window: saw '$seen'"
