@@ -189,8 +189,10 @@ void TForm1::ReadSettings() {
     timer2_.SetInterval(0);
     std::string text;
     bool moreFollows = false;
-    const bool openPanel = ReadSettingsFile(SettingsFilePath(), text, moreFollows) ? ApplySettings(text, moreFollows)
-                                                                                    : ApplyDefaultSettings();
+    // An empty file holds no settings (a write that an older program broke off): it is
+    // treated as missing.
+    const bool readable = ReadSettingsFile(SettingsFilePath(), text, moreFollows) && !text.empty();
+    const bool openPanel = readable ? ApplySettings(text, moreFollows) : ApplyDefaultSettings();
     if (openPanel)
         ShowNewsPanelAlone();
 }
@@ -202,11 +204,12 @@ void TForm1::WriteDefaultSettings() {
 
 bool TForm1::ApplyDefaultSettings() {
     timer1_.SetEnabled(false);
-    WriteSettingsFile(SettingsFilePath(), kDefaultSettingsText);
     std::string text;
     bool moreFollows = false;
-    if (!ReadSettingsFile(SettingsFilePath(), text, moreFollows)) {
-        // Not even the defaults could be written: use them from memory.
+    // When the defaults cannot be written they apply from memory: the old file is never
+    // read again, so its word file cannot replace the words in use.
+    if (!WriteSettingsFile(SettingsFilePath(), kDefaultSettingsText) ||
+        !ReadSettingsFile(SettingsFilePath(), text, moreFollows)) {
         text = kDefaultSettingsText;
         moreFollows = false;
     }

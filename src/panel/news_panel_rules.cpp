@@ -20,6 +20,7 @@ int ClampToInt(std::int64_t value) {
 NewsPanelSize SizeNewsPanel(RunMode mode, int fontHeight, int cell, int screenWidth, int screenHeight,
                             const ScreenRect& previewRect) {
     NewsPanelSize size;
+    cell = cell > 0 ? cell : 1;
     switch (mode) {
         case RunMode::Windowed: {
             const std::int64_t height = fontHeight < 0 ? -static_cast<std::int64_t>(fontHeight) : fontHeight;
@@ -38,7 +39,7 @@ NewsPanelSize SizeNewsPanel(RunMode mode, int fontHeight, int cell, int screenWi
             size.height = ClampToInt(static_cast<std::int64_t>(previewRect.bottom) - previewRect.top);
             break;
     }
-    size.tickerWidth = size.width / (cell > 0 ? cell : 1);
+    size.tickerWidth = size.width / cell;
     return size;
 }
 

@@ -20,8 +20,9 @@ struct NewsPanelSize {
 
 // Windowed: |fontHeight| + 38 high and eight cells wide, where it is. Saver: the primary
 // screen at 0, 0. Preview: the preview box's size at 0, 0 in it. The ticker width is the
-// width divided by the cell (the width of "・" in the panel font); a cell narrower than one
-// pixel counts as one, so a font that draws "・" with no width cannot divide by zero.
+// width divided by the cell (the width of "・" in the panel font). A cell narrower than one
+// pixel counts as one, so a font that draws "・" with no width neither divides by zero nor
+// makes a window too narrow to see.
 NewsPanelSize SizeNewsPanel(RunMode mode, int fontHeight, int cell, int screenWidth, int screenHeight,
                             const ScreenRect& previewRect);
 

@@ -41,7 +41,8 @@ const MenuItemDesign kPopupMenu1[] = {
 
 }  // namespace
 
-TForm4::TForm4(KawabanApp& app) : app_(app), font_{"ＭＳ Ｐゴシック", -12} {}
+// Until the settings are read the panel font is the design's, drawn yellow like the board.
+TForm4::TForm4(KawabanApp& app) : app_(app), font_{"ＭＳ Ｐゴシック", -12, 65535} {}
 
 bool TForm4::Create() {
     if (!CreateForm(kDesign, kControls) || !CreatePopup(kPopupMenu1))
@@ -252,8 +253,10 @@ LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Act(ActionFor(PanelEvent::KeyDown));
             break;
         case WM_CHAR:
-            if (wParam == '\t')
-                return 0;  // Tab moves the focus in a form; it is no character here
+            // The Tab key moves the focus in a form; it is no character here (Ctrl+I, the
+            // same character from another key, is one).
+            if (wParam == '\t' && ((lParam >> 16) & 0xFF) == MapVirtualKeyA(VK_TAB, MAPVK_VK_TO_VSC))
+                return 0;
             Act(ActionFor(PanelEvent::CharacterKey));
             return 0;
     }

@@ -112,6 +112,7 @@ bool Win32DialogService::ShowFontDialog(FontChoice& font) {
     font.italic = logFont.lfItalic != 0;
     font.underline = logFont.lfUnderline != 0;
     font.strikeOut = logFont.lfStrikeOut != 0;
+    font.charSet = logFont.lfCharSet;  // a font without Shift-JIS is drawn as itself
     return true;
 }
 

@@ -7,6 +7,11 @@
 #include <functional>
 #include <random>
 
+#ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 #include "test_support.h"
 
 namespace kawaban {
@@ -234,12 +239,32 @@ TEST(SettingsFile, PathReadAndSafeWrite) {
     EXPECT_EQ(s.Font.name, std::string(254, '7'));
     EXPECT_EQ(s.WordDataPath, std::string(254, '7'));
 
-    // A write that cannot be made leaves the old file as it was.
-    Spit(path, "old\r\n");
+    // Where nothing can be written the write says so.
     EXPECT_FALSE(WriteSettingsFile(dir.File("no-such-folder/kawaban.cfg"), kDefaultSettingsText));
     EXPECT_FALSE(WriteSettingsFile(dir.Path().string(), kDefaultSettingsText));
-    EXPECT_EQ(Slurp(path), "old\r\n");
 }
+
+#ifndef _WIN32
+// A write that breaks off part way (the file-size limit, as a full disk would) leaves the old
+// settings file whole: never a truncated kawaban.cfg.
+TEST(SettingsFile, AWriteThatBreaksOffKeepsTheOldFile) {
+    TempDir dir;
+    const std::string path = dir.File("kawaban.cfg");
+    const std::string old = "1\r\n20\r\n";
+    Spit(path, old);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 16;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = WriteSettingsFile(path, kDefaultSettingsText);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
+    std::signal(SIGXFSZ, SIG_DFL);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(Slurp(path), old);
+}
+#endif
 
 }  // namespace
 }  // namespace kawaban

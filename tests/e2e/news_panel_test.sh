@@ -54,9 +54,12 @@ for step in 1 2 3 4 5; do xdotool mousemove --sync $((540 + step * 20)) 170; sle
 xdotool mouseup 1
 windows_are '480x98\+600\+125 popup topmost' && ok || fail "dragged by 100 pixels: saw '$seen'"
 
-# A letter goes back to the main window. There, Ctrl+F opens the font dialog for the panel:
+# Tab and Shift do nothing there; a letter goes back to the main window. There, Ctrl+F opens the font dialog for the panel:
 # size 20 points (27 pixels at 96 per inch). Ctrl+N shows the panel again, where it was,
 # 27 + 38 pixels high.
+xdotool key Tab shift
+sleep 0.5
+windows_are '480x98\+600\+125 popup topmost' 1 && ok || fail "Tab or Shift changed the panel: saw '$seen'"
 xdotool key a
 windows_are "$main_window" && ok || fail "a letter key did not bring the main window back: saw '$seen'"
 xdotool key ctrl+f

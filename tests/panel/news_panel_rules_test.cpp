@@ -17,7 +17,7 @@ TEST(SizeNewsPanel, EachRunMode) {
         {RunMode::Windowed, -60, 60, {false, 0, 0, 480, 98, 8}, "the defaults"},
         {RunMode::Windowed, -30, 30, {false, 0, 0, 240, 68, 8}, "height -30 gives 68"},
         {RunMode::Windowed, 80, 41, {false, 0, 0, 328, 118, 8}, "a positive height"},
-        {RunMode::Windowed, -60, 0, {false, 0, 0, 0, 98, 0}, "a cell of 0 divides by nothing"},
+        {RunMode::Windowed, -60, 0, {false, 0, 0, 8, 98, 8}, "a cell of 0 counts as 1"},
         {RunMode::Windowed, -2147483647 - 1, 60, {false, 0, 0, 480, 2147483647, 8}, "no overflow"},
         {RunMode::Saver, -60, 60, {true, 0, 0, 1024, 768, 17}, "full screen"},
         {RunMode::Saver, -60, 0, {true, 0, 0, 1024, 768, 1024}, "full screen, cell 0"},

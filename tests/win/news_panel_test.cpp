@@ -3,6 +3,7 @@
 // swallowed screen-saver start, the inputs that go back, its drawing, and the quit command.
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "form_test_support.h"
@@ -128,6 +129,15 @@ TEST_F(NewsPanelTest, TheFontDialogFromBothCommands) {
         fx.dialogs.fontDialogs.clear();
     }
     EXPECT_TRUE(fx.dialogs.ScriptUsedUp());
+
+    // A font without Shift-JIS is drawn as itself, not as a Japanese font the system prefers.
+    fx.dialogs.NextFont(FontChoice{"DejaVu Sans Mono", -30, 65535, false, false, false, false, 0});
+    main.Click(TForm1::kN3);
+    win::WindowDC dc(panel.Handle());
+    win::ScopedSelect select(dc.Get(), panel.PanelGdiFont());
+    char face[LF_FACESIZE] = {};
+    GetTextFaceA(dc.Get(), sizeof(face), face);
+    EXPECT_STREQ(face, "DejaVu Sans Mono");
 }
 
 TEST_F(NewsPanelTest, TheTwoCheckMarksAlwaysAgree) {
@@ -177,30 +187,35 @@ TEST_F(NewsPanelTest, ActivationHoldTopmostBandAndScreenSaverStart) {
 
 // Each input arrives while the panel is shown alone (modal), and goes back or does nothing.
 TEST_F(NewsPanelTest, InputsThatGoBackAndInputsThatDoNothing) {
+    // A key's message carries its scan code in bits 16 to 23.
+    const auto key = [](UINT vk) { return static_cast<LPARAM>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC) << 16 | 1); };
+    const LPARAM at = MAKELPARAM(10, 10);
     const struct {
         UINT message;
         WPARAM wParam;
+        LPARAM lParam;
         bool goesBack;
         const char* what;
     } cases[] = {
-        {WM_CHAR, 'a', true, "a letter"},
-        {WM_CHAR, VK_ESCAPE, true, "Esc"},
-        {WM_CHAR, '\r', true, "Enter"},
-        {WM_CHAR, ' ', true, "space"},
-        {WM_LBUTTONDBLCLK, MK_LBUTTON, true, "a left double-click"},
-        {WM_CHAR, '\t', false, "Tab"},
-        {WM_KEYDOWN, VK_SHIFT, false, "Shift"},
-        {WM_KEYDOWN, VK_LEFT, false, "an arrow"},
-        {WM_KEYDOWN, VK_F5, false, "a function key"},
-        {WM_RBUTTONDOWN, MK_RBUTTON, false, "a right press"},
-        {WM_MBUTTONDOWN, MK_MBUTTON, false, "a middle press"},
-        {WM_MOUSEMOVE, 0, false, "a move"},
+        {WM_CHAR, 'a', key('A'), true, "a letter"},
+        {WM_CHAR, VK_ESCAPE, key(VK_ESCAPE), true, "Esc"},
+        {WM_CHAR, '\r', key(VK_RETURN), true, "Enter"},
+        {WM_CHAR, ' ', key(VK_SPACE), true, "space"},
+        {WM_CHAR, '\t', key('I'), true, "Ctrl+I, the Tab character from another key"},
+        {WM_LBUTTONDBLCLK, MK_LBUTTON, at, true, "a left double-click"},
+        {WM_CHAR, '\t', key(VK_TAB), false, "Tab"},
+        {WM_KEYDOWN, VK_SHIFT, key(VK_SHIFT), false, "Shift"},
+        {WM_KEYDOWN, VK_LEFT, key(VK_LEFT), false, "an arrow"},
+        {WM_KEYDOWN, VK_F5, key(VK_F5), false, "a function key"},
+        {WM_RBUTTONDOWN, MK_RBUTTON, at, false, "a right press"},
+        {WM_MBUTTONDOWN, MK_MBUTTON, at, false, "a middle press"},
+        {WM_MOUSEMOVE, 0, at, false, "a move"},
     };
     for (const auto& c : cases) {
         bool mainShown = true;
         test::WhenReady([&] { return panel.Modal(); },
                         [&] {
-                            SendMessageA(panel.Handle(), c.message, c.wParam, MAKELPARAM(10, 10));
+                            SendMessageA(panel.Handle(), c.message, c.wParam, c.lParam);
                             mainShown = main.Visible();
                             if (!mainShown)
                                 panel.Click(TForm4::kPopBack);  // 戻る
@@ -215,13 +230,19 @@ TEST_F(NewsPanelTest, InputsThatGoBackAndInputsThatDoNothing) {
 
 // Closed by other means than going back (Alt+F4 sends WM_CLOSE), the panel brings the main
 // window back, so the program is never left without a window.
+// The main window's show handler sizes the panel again.
 TEST_F(NewsPanelTest, AnyCloseBringsTheMainWindowBack) {
-    test::WhenReady([&] { return panel.Modal(); }, [&] { SendMessageA(panel.Handle(), WM_CLOSE, 0, 0); });
+    test::WhenReady([&] { return panel.Modal(); },
+                    [&] {
+                        main.Ticker().TickerWidth = 99;
+                        SendMessageA(panel.Handle(), WM_CLOSE, 0, 0);
+                    });
     main.Show();
     SendMessageA(main.Handle(), WM_COMMAND, MAKEWPARAM(TForm1::kPanel1, win::kPanelDoubleClick),
                  reinterpret_cast<LPARAM>(main.Control("Panel1")));  // a double-click on the board
     EXPECT_TRUE(main.Visible());
     EXPECT_FALSE(panel.Visible());
+    EXPECT_EQ(main.Ticker().TickerWidth, 8);
 }
 
 TEST_F(NewsPanelTest, TheTickerDrawsOpaqueYellowCentredOnTheCell) {
@@ -257,7 +278,7 @@ TEST_F(NewsPanelTest, TheTickerDrawsOpaqueYellowCentredOnTheCell) {
 
 // "終了する" for each state of the word data and each answer of the question.
 TEST(NewsPanelQuit, EachAnswer) {
-    enum class Words { Saved, Unsaved };
+    enum class Words { Saved, Unsaved, UnsavedWithoutName, UnsavedUnwritable };
     const struct {
         Words words;
         std::optional<MessageAnswer> answer;  // nothing: no question
@@ -267,15 +288,26 @@ TEST(NewsPanelQuit, EachAnswer) {
         {Words::Saved, std::nullopt, true, "nothing unsaved: no question"},
         {Words::Unsaved, MessageAnswer::No, true, "いいえ"},
         {Words::Unsaved, MessageAnswer::Yes, true, "はい saves first"},
+        {Words::UnsavedWithoutName, MessageAnswer::Yes, true, "はい, name dialog cancelled: goes on"},
+        {Words::UnsavedUnwritable, MessageAnswer::Yes, false, "はい, the save fails: the words are kept"},
         {Words::Unsaved, MessageAnswer::Cancel, false, "キャンセル"},
     };
     for (const auto& c : cases) {
         AppFixture fx;
-        const std::string words = fx.folder.File("words.dat");
+        std::string words = fx.folder.File("words.dat");
         test::Spit(words, kWords);
         fx.Form1().Commands().LoadWordData(LoadMode::Named, words);
-        if (c.words == Words::Unsaved)
+        if (c.words != Words::Saved)
             fx.Form1().Commands().SetModified(true);
+        if (c.words == Words::UnsavedWithoutName) {
+            fx.app.Words.FilePath.clear();
+            words.clear();
+            fx.dialogs.NextFile(std::nullopt);
+        }
+        if (c.words == Words::UnsavedUnwritable) {
+            words = fx.folder.File("no-such-folder\\words.dat");
+            fx.app.Words.FilePath = words;
+        }
         if (c.answer)
             fx.dialogs.NextAnswer(*c.answer);
         fx.Form1().SetAlwaysOnTop(true);
@@ -286,7 +318,8 @@ TEST(NewsPanelQuit, EachAnswer) {
         };
         fx.Form4().Click(TForm4::kPopClose);
 
-        ASSERT_EQ(fx.dialogs.messages.size(), c.answer ? 1u : 0u) << c.what;
+        ASSERT_EQ(fx.dialogs.messages.size(), !c.answer ? 0u : c.words == Words::UnsavedUnwritable ? 2u : 1u)
+            << c.what;
         if (c.answer) {
             EXPECT_EQ(fx.dialogs.messages[0].caption, "確認") << c.what;
             EXPECT_EQ(fx.dialogs.messages[0].text, "単語データを保存しますか？") << c.what;
@@ -301,10 +334,14 @@ TEST(NewsPanelQuit, EachAnswer) {
         EXPECT_EQ(written, c.ends) << c.what;
         if (written) {
             EXPECT_EQ(cfg.substr(0, 3), "3\r\n") << c.what;  // StartInPanel 1, always on top 2
-            EXPECT_NE(cfg.find("\r\n" + words + "\r\n"), std::string::npos) << c.what;
+            if (!words.empty()) {
+                EXPECT_NE(cfg.find("\r\n" + words + "\r\n"), std::string::npos) << c.what;
+            } else {
+                EXPECT_EQ(std::count(cfg.begin(), cfg.end(), '\n'), 12) << c.what;
+            }
         }
         if (c.answer == MessageAnswer::Yes) {
-            EXPECT_FALSE(fx.app.Words.Modified) << c.what;
+            EXPECT_EQ(fx.app.Words.Modified, c.words != Words::Unsaved) << c.what;
         }
         test::PumpMessages();
     }

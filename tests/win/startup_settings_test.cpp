@@ -25,6 +25,12 @@ POINT PanelPlace(TForm4& panel) {
     return {r.left, r.top};
 }
 
+SIZE PanelSize(TForm4& panel) {
+    RECT r;
+    GetWindowRect(panel.Handle(), &r);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
 // Starts the program as the process entry does and lets the start-up step run. When the
 // panel is shown alone, look() runs while it shows, then the panel goes back.
 void StartAndSettle(AppFixture& fx, const std::function<void()>& look = {}) {
@@ -58,6 +64,9 @@ TEST(StartupSettings, TheFileIsAppliedAndThePanelShowsAlone) {
     EXPECT_EQ(fx.Form4().PanelFont(), (FontChoice{"ＭＳ ゴシック", -40, 255, true, false, true, false}));
     EXPECT_EQ(PanelPlace(fx.Form4()).x, 123);
     EXPECT_EQ(PanelPlace(fx.Form4()).y, 45);
+    EXPECT_EQ(PanelSize(fx.Form4()).cx, 8 * fx.Form4().Cell());  // sized for the font read
+    EXPECT_EQ(PanelSize(fx.Form4()).cy, 40 + 38);
+    EXPECT_EQ(fx.Form1().Ticker().TickerWidth, 8);
     // The word data is loaded by name, the open dialog offers it, and the ticker runs.
     EXPECT_EQ(fx.app.Words.FilePath, words);
     EXPECT_EQ(fx.Form1().Commands().OpenFileName(), words);
@@ -65,18 +74,25 @@ TEST(StartupSettings, TheFileIsAppliedAndThePanelShowsAlone) {
     EXPECT_TRUE(fx.dialogs.messages.empty());
 }
 
-TEST(StartupSettings, AMissingFileIsWrittenWithTheDefaultsAndReadBack) {
-    AppFixture fx;
-    fx.Form4().SetPanelFont({"IPAGothic", -20, 255});
-    StartAndSettle(fx);
-    EXPECT_EQ(test::Slurp(fx.SettingsFile()), kDefaultSettingsText);
-    EXPECT_TRUE(fx.Form1().Visible());
-    EXPECT_FALSE(fx.Form4().Visible());
-    EXPECT_EQ(TrackBarPosition(fx.Form1()), 50);
-    EXPECT_EQ(fx.Form4().PanelFont(), (FontChoice{"ＭＳ ゴシック", -60, 65535}));
-    EXPECT_EQ(PanelPlace(fx.Form4()).x, 500);
-    EXPECT_EQ(PanelPlace(fx.Form4()).y, 125);
-    EXPECT_EQ(fx.Form1().Timer1().Interval(), 0);  // no word data: no ticker
+// A missing file, and an empty one (it holds no settings), are written with the defaults.
+TEST(StartupSettings, AMissingOrEmptyFileIsWrittenWithTheDefaultsAndReadBack) {
+    for (bool empty : {false, true}) {
+        AppFixture fx;
+        if (empty)
+            test::Spit(fx.SettingsFile(), "");
+        fx.Form4().SetPanelFont({"IPAGothic", -20, 255});
+        StartAndSettle(fx);
+        EXPECT_EQ(test::Slurp(fx.SettingsFile()), kDefaultSettingsText) << empty;
+        EXPECT_TRUE(fx.Form1().Visible()) << empty;
+        EXPECT_FALSE(fx.Form4().Visible()) << empty;
+        EXPECT_EQ(TrackBarPosition(fx.Form1()), 50) << empty;
+        EXPECT_EQ(fx.Form4().PanelFont(), (FontChoice{"ＭＳ ゴシック", -60, 65535})) << empty;
+        EXPECT_EQ(PanelPlace(fx.Form4()).x, 500) << empty;
+        EXPECT_EQ(PanelPlace(fx.Form4()).y, 125) << empty;
+        EXPECT_EQ(PanelSize(fx.Form4()).cx, 480) << empty;
+        EXPECT_EQ(PanelSize(fx.Form4()).cy, 98) << empty;
+        EXPECT_EQ(fx.Form1().Timer1().Interval(), 0) << empty;  // no word data: no ticker
+    }
 }
 
 // A settings "file" that is a folder can be neither read nor replaced: the defaults apply
@@ -149,16 +165,38 @@ TEST(StartupSettings, QuitFromTheMainWindowAndRestoringTheDefaults) {
 
 // A settings file that cannot be replaced (read-only) is left exactly as it was, and the
 // quit goes on.
-TEST(StartupSettings, AFailedWriteLeavesTheOldFileWhole) {
+// A settings file that cannot be replaced (read-only) is left exactly as it was: restoring the
+// defaults then applies them from memory, and never lets the old file's word file replace
+// unsaved words; the quit goes on.
+TEST(StartupSettings, AFileThatCannotBeReplacedIsLeftAsItWas) {
     AppFixture fx;
-    const std::string old = "1\r\n77\r\n";
+    const std::string words = fx.folder.File("words.dat");
+    const std::string other = fx.folder.File("other.dat");
+    test::Spit(words, kWords);
+    test::Spit(other, "1 次郎 1 公園 1 歌った");
+    const std::string old = "0\r\n77\r\n";
     test::Spit(fx.SettingsFile(), old);
     StartAndSettle(fx);
+    EXPECT_EQ(TrackBarPosition(fx.Form1()), 77);
+    test::Spit(fx.SettingsFile(), "1\r\n77\r\nＭＳ ゴシック\r\n45\r\n-60\r\n65535\r\n0\r\n0\r\n0\r\n0\r\n1\r\n2\r\n" +
+                                      other + "\r\n");
+    const std::string kept = test::Slurp(fx.SettingsFile());
     ASSERT_TRUE(SetFileAttributesA(fx.SettingsFile().c_str(), FILE_ATTRIBUTE_READONLY));
+
+    fx.Form1().Commands().LoadWordData(LoadMode::Named, words);
+    fx.Form1().Commands().SetModified(true);
+    fx.Form1().Click(TForm1::kMenuSetClr);
+    EXPECT_EQ(fx.app.Words.FilePath, words);
+    EXPECT_TRUE(fx.app.Words.Modified);
+    EXPECT_EQ(TrackBarPosition(fx.Form1()), 50);
+    EXPECT_EQ(PanelPlace(fx.Form4()).x, 500);
+    EXPECT_FALSE(fx.Form4().Visible());
+
+    fx.dialogs.NextAnswer(MessageAnswer::No);
     fx.Form1().Click(TForm1::kExit1);
     EXPECT_EQ(fx.Form1().Handle(), nullptr);
     SetFileAttributesA(fx.SettingsFile().c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(test::Slurp(fx.SettingsFile()), old);
+    EXPECT_EQ(test::Slurp(fx.SettingsFile()), kept);
 }
 
 }  // namespace
