@@ -97,13 +97,45 @@ want=$(printf '3\r\n50\r\nＭＳ ゴシック\r\n20\r\n-27\r\n65535\r\n0\r\n0\r\
 }
 
 # The next start shows the panel alone at its new place. Alt+F4 there brings the main window
-# back, and closing that by Alt+F4 writes nothing.
-cp "$cfg" "$e2e_work/cfg.before"
+# back. 環境 > 標準設定のクリア writes exactly the twelve default lines and puts the panel back
+# at 500, 125 in its default size; ファイル > 終了 then writes 0 in line 1 and the word file.
 start_program "$exe"
 windows_are "$panel_now" && ok || fail "the next start: saw '$seen'"
 sleep 0.5
 xdotool key alt+F4
 windows_are "$main_window" && ok || fail "Alt+F4 on the panel left no main window: saw '$seen'"
+xdotool key alt+e
+sleep 0.5
+xdotool key Up Up Up Return  # 標準設定のクリア: third from the bottom of the 環境 menu
+sleep 1
+defaults=$(printf '0\r\n50\r\nＭＳ ゴシック\r\n45\r\n-60\r\n65535\r\n0\r\n0\r\n0\r\n0\r\n500\r\n125\r\n' | iconv -f UTF-8 -t CP932 | od -c)
+[ "$(od -c <"$cfg")" = "$defaults" ] && ok || {
+    fail "kawaban.cfg after 標準設定のクリア:"
+    iconv -f CP932 -t UTF-8 <"$cfg"
+}
+xdotool key ctrl+n
+windows_are '480x98\+500\+125 popup topmost' && ok || fail "the default panel: saw '$seen'"
+xdotool key a
+windows_are "$main_window" && ok || fail "back to the main window: saw '$seen'"
+xdotool key alt+f
+sleep 0.5
+xdotool key q
+wait_program 10
+[ "$program_status" = 0 ] && ok || fail "exit status $program_status after ファイル > 終了"
+want=$(printf '0\r\n50\r\nＭＳ ゴシック\r\n45\r\n-60\r\n65535\r\n0\r\n0\r\n0\r\n0\r\n500\r\n125\r\n%s\r\n' "$words" |
+    iconv -f UTF-8 -t CP932 | od -c)
+[ "$(od -c <"$cfg")" = "$want" ] && ok || {
+    fail "kawaban.cfg after ファイル > 終了:"
+    iconv -f CP932 -t UTF-8 <"$cfg"
+}
+
+# That start shows the main window with the news running; closing it by Alt+F4 writes nothing.
+cp "$cfg" "$e2e_work/cfg.before"
+start_program "$exe"
+windows_are "$main_window" && ok || fail "the start after ファイル > 終了: saw '$seen'"
+sleep 1
+IFS='x+' read -r _ _ cx cy <<<"$(client_geometry 'でたらめ瓦版')"
+[ "$(yellow_pixels 483 97 $((cx + 14)) $((cy + 7)))" -gt 300 ] && ok || fail "the board shows no news after the start"
 xdotool key alt+F4
 wait_program 10
 [ "$program_status" = 0 ] && ok || fail "exit status $program_status after Alt+F4"
