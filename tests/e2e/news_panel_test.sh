@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # The real Kawaban.exe under Wine in Xvfb with a settings file that says "news panel alone"
 # and names a word file: the borderless panel shows alone at 500, 125, 480 x 98, in the
-# topmost band, with the news moving. It is dragged by 100 pixels, goes back to the main
-# window on a letter key and on a double-click, takes a new font from the font dialog
-# (Ctrl+F in the main window), comes again from Ctrl+N and from a
-# double-click on the main window's board, and "終了する" in its popup menu ends the program
-# with status 0 after writing the new place, always-on-top and the word file. The next start
-# shows it at the new place in the chosen font; Alt+F4 there brings the main window back.
+# topmost band, with the news moving. It is dragged by 100 pixels, ignores Tab and Shift,
+# goes back to the main window on a letter key and on a double-click, takes a new font from
+# the font dialog (Ctrl+F in the main window), comes again from Ctrl+N and from a double-click
+# on the main window's board, and "終了する" in its popup menu ends the program with status 0
+# after writing the new place and font, always-on-top and the word file. The next start shows
+# it at the new place in the chosen font; Alt+F4 there brings the main window back, where
+# 標準設定のクリア writes the defaults and ファイル > 終了 writes line 1 = 0; the start after that
+# shows the main window with the news running, and closing it by Alt+F4 writes nothing.
 set -u
 exe=$1
 . "$(dirname "$0")/lib.sh"
