@@ -231,6 +231,15 @@ bool TForm1::ApplySettings(const std::string& text, bool moreFollows) {
     panel.SetPanelFont(s.Font);
     panel.SizeNewsPanel();
     SetWindowPos(panel.Handle(), nullptr, s.PanelLeft, s.PanelTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A place that no screen shows any more (a monitor since removed) would leave the panel
+    // out of sight: it goes to its default place instead.
+    RECT placed;
+    GetWindowRect(panel.Handle(), &placed);
+    if (!runMode_.preview && !MonitorFromRect(&placed, MONITOR_DEFAULTTONULL)) {
+        const Settings defaults;
+        SetWindowPos(panel.Handle(), nullptr, defaults.PanelLeft, defaults.PanelTop, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     // An empty 13th line names no file: nothing to load, nothing to complain about.
     if (s.WordDataPath && !s.WordDataPath->empty()) {
         commands_.LoadWordData(LoadMode::Named, *s.WordDataPath);
@@ -250,6 +259,10 @@ void TForm1::WriteSettings(int startInPanel) {
 void TForm1::ShowNewsPanelAlone() {
     Hide();
     app_.Form4->ShowModal();
+    // Back from the panel: this window takes the keyboard (the panel's activation hold may
+    // have kept it from doing so while the panel was still shown).
+    if (Visible())
+        SetForegroundWindow(Handle());
 }
 
 void TForm1::SetAlwaysOnTop(bool on) {

@@ -8,7 +8,8 @@
 # after writing the new place and font, always-on-top and the word file. The next start shows
 # it at the new place in the chosen font; Alt+F4 there brings the main window back, where
 # 標準設定のクリア writes the defaults and ファイル > 終了 writes line 1 = 0; the start after that
-# shows the main window with the news running, and closing it by Alt+F4 writes nothing.
+# shows the main window with the news running, and closing it by Alt+F4 writes nothing. A
+# panel placed off every screen comes up at its default place.
 set -u
 exe=$1
 . "$(dirname "$0")/lib.sh"
@@ -142,4 +143,16 @@ xdotool key alt+F4
 wait_program 10
 [ "$program_status" = 0 ] && ok || fail "exit status $program_status after Alt+F4"
 cmp -s "$cfg" "$e2e_work/cfg.before" && ok || fail "closing the main window by Alt+F4 changed kawaban.cfg"
+
+# A place that no screen shows (a monitor since removed): the panel comes up at 500, 125.
+printf '1\r\n50\r\nＭＳ ゴシック\r\n45\r\n-60\r\n65535\r\n0\r\n0\r\n0\r\n0\r\n3000\r\n2000\r\n' |
+    iconv -f UTF-8 -t CP932 >"$cfg"
+start_program "$exe"
+windows_are '480x98\+500\+125 popup topmost' && ok || fail "a panel placed off the screen: saw '$seen'"
+sleep 0.3
+xdotool key alt+F4
+windows_are "$main_window" && ok || fail "Alt+F4 on the panel left no main window: saw '$seen'"
+xdotool key alt+F4
+wait_program 10
+[ "$program_status" = 0 ] && ok || fail "exit status $program_status after Alt+F4"
 e2e_end

@@ -75,6 +75,22 @@ TEST(StartupSettings, TheFileIsAppliedAndThePanelShowsAlone) {
 }
 
 // A missing file, and an empty one (it holds no settings), are written with the defaults.
+// A place that no screen shows (a monitor since removed) puts the panel at its default place;
+// a place partly on the screen is kept.
+TEST(StartupSettings, APlaceOffEveryScreenGivesTheDefaultPlace) {
+    const struct {
+        int left, top, wantLeft, wantTop;
+    } cases[] = {{5000, 5000, 500, 125}, {-3000, 100, 500, 125}, {-100, -50, -100, -50}, {900, 700, 900, 700}};
+    for (const auto& c : cases) {
+        AppFixture fx;
+        test::Spit(fx.SettingsFile(), "0\r\n50\r\nＭＳ ゴシック\r\n45\r\n-60\r\n65535\r\n0\r\n0\r\n0\r\n0\r\n" +
+                                          std::to_string(c.left) + "\r\n" + std::to_string(c.top) + "\r\n");
+        StartAndSettle(fx);
+        EXPECT_EQ(PanelPlace(fx.Form4()).x, c.wantLeft) << c.left << "," << c.top;
+        EXPECT_EQ(PanelPlace(fx.Form4()).y, c.wantTop) << c.left << "," << c.top;
+    }
+}
+
 TEST(StartupSettings, AMissingOrEmptyFileIsWrittenWithTheDefaultsAndReadBack) {
     for (bool empty : {false, true}) {
         AppFixture fx;
