@@ -30,7 +30,6 @@ public:
 
     // The panel font: the ticker draws in it, SizeNewsPanel measures it, the settings keep it.
     const FontChoice& PanelFont() const { return font_; }
-    HFONT PanelGdiFont() const { return gdiFont_.Get(); }
     // Sets the panel font, and the same font for the hidden panel.
     void SetPanelFont(const FontChoice& font);
     // Preview runs draw at half the point size; the hidden panel keeps its font.

@@ -1,16 +1,12 @@
 // A font as the program keeps it: face name (Shift-JIS), height in pixels (negative: the
-// character height without internal leading), colour 0x00BBGGRR, the four style flags and
-// the character set. The news panel's font, the font dialog's choice and the settings file
-// share it; the settings file does not keep the character set, which stays as it is in force.
+// character height without internal leading), colour 0x00BBGGRR and the four style flags.
+// The news panel's font, the font dialog's choice and the settings file share it.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
 namespace kawaban {
-
-// The platform's number for the Shift-JIS character set (SHIFTJIS_CHARSET).
-constexpr int kShiftJisCharSet = 128;
 
 struct FontChoice {
     std::string name;
@@ -20,7 +16,6 @@ struct FontChoice {
     bool italic = false;
     bool underline = false;
     bool strikeOut = false;
-    int charSet = kShiftJisCharSet;
 
     bool operator==(const FontChoice&) const = default;
 };

@@ -101,7 +101,9 @@ bool Win32DialogService::ShowFontDialog(FontChoice& font) {
     cf.lStructSize = sizeof(cf);
     cf.hwndOwner = DialogOwner();
     cf.lpLogFont = &logFont;
-    cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_FIXEDPITCHONLY | CF_INITTOLOGFONTSTRUCT;
+    // Only fonts with the Japanese character set are offered: the news is Shift-JIS text, and
+    // a font without it would draw it as other characters.
+    cf.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_FIXEDPITCHONLY | CF_INITTOLOGFONTSTRUCT | CF_SELECTSCRIPT;
     cf.rgbColors = font.color;
     if (!ChooseFontA(&cf))
         return false;
@@ -112,7 +114,6 @@ bool Win32DialogService::ShowFontDialog(FontChoice& font) {
     font.italic = logFont.lfItalic != 0;
     font.underline = logFont.lfUnderline != 0;
     font.strikeOut = logFont.lfStrikeOut != 0;
-    font.charSet = logFont.lfCharSet;  // a font without Shift-JIS is drawn as itself
     return true;
 }
 

@@ -128,7 +128,7 @@ inline LOGFONTA LogFontOf(const FontChoice& font) {
     lf.lfItalic = font.italic;
     lf.lfUnderline = font.underline;
     lf.lfStrikeOut = font.strikeOut;
-    lf.lfCharSet = static_cast<BYTE>(font.charSet);
+    lf.lfCharSet = SHIFTJIS_CHARSET;
     lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
     lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     lf.lfQuality = DEFAULT_QUALITY;

@@ -39,8 +39,8 @@ public:
     virtual MessageAnswer ShowMessage(const MessageRequest& request) = 0;
     // True with the chosen path in fileName; false when the user cancels.
     virtual bool ShowFileDialog(const FileDialogRequest& request, std::string& fileName) = 0;
-    // The font dialog for the news panel: fixed-pitch fonts only, with colour, underline and
-    // strike-out offered. True with the choice in font after OK; font is unchanged otherwise.
+    // The font dialog for the news panel: fixed-pitch fonts that can show Japanese text only,
+    // with colour, underline and strike-out offered. True with the choice in font after OK; font is unchanged otherwise.
     virtual bool ShowFontDialog(FontChoice& font) = 0;
 };
 

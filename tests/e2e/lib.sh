@@ -54,8 +54,14 @@ e2e_end() {
     exit $?
 }
 
-# start_program EXE [ARGS...]: runs it in the background under Wine.
+# start_program EXE [ARGS...]: runs it in the background under Wine. A program still
+# running from an earlier step of the test is ended first: its windows would be taken for
+# the new one's.
 start_program() {
+    if [ -n "$e2e_pid" ]; then
+        kill -9 "$e2e_pid" 2>/dev/null
+        wait "$e2e_pid" 2>/dev/null
+    fi
     "$wine_run" "$@" </dev/null >"$e2e_work/program.out" 2>&1 &
     e2e_pid=$!
 }
@@ -109,6 +115,20 @@ yellow_pixels() {
     [ -n "${5:-}" ] || screenshot "$shot"
     convert "$shot" -crop "$1x$2+$3+$4" +repage -fuzz 10% -fill white -opaque 'rgb(255,255,0)' \
         -fill black +opaque white -format '%[fx:int(mean*w*h)]' info:
+}
+
+# focus_is PATTERN [SECONDS]: waits until the window that has the keyboard (as X sees it) has
+# the geometry WxH+X+Y matching the extended regular expression PATTERN; keys sent before
+# that could go to the window that had it before.
+focus_is() {
+    local limit=$(( ${2:-10} * 10 )) position size
+    for _ in $(seq 1 "$limit"); do
+        read -r position size < <(xdotool getwindowfocus getwindowgeometry 2>/dev/null |
+            sed -n 's/^ *Position: \([0-9-]*\),\([0-9-]*\).*/\1+\2/p; s/^ *Geometry: //p' | tr '\n' ' ')
+        printf '%s+%s\n' "$size" "$position" | grep -Eqx "$1" && return 0
+        sleep 0.1
+    done
+    return 1
 }
 
 # window_gone TITLE [SECONDS]: waits until no visible window has that title.

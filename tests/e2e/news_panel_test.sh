@@ -24,12 +24,16 @@ printf '1\r\n50\r\nＭＳ ゴシック\r\n45\r\n-60\r\n65535\r\n0\r\n0\r\n0\r\n0
 
 # windows_are PATTERN [SECONDS]: waits until the visible windows titled でたらめ瓦版 are exactly
 # one line matching the extended regular expression PATTERN ("WxH+X+Y popup|framed
-# topmost|normal").
+# topmost|normal"), and that window has the keyboard.
 windows_are() {
     local limit=$(( ${2:-10} * 5 ))
     for _ in $(seq 1 "$limit"); do
         seen=$("$wine_run" "$KAWABAN_PROBE" list 'でたらめ瓦版' | tr -d '\r')
-        [ "$(printf '%s\n' "$seen" | wc -l)" = 1 ] && printf '%s\n' "$seen" | grep -Eqx "$1" && return 0
+        if [ "$(printf '%s\n' "$seen" | wc -l)" = 1 ] && printf '%s\n' "$seen" | grep -Eqx "$1"; then
+            focus_is "${1%% *}" "${2:-10}" && return 0
+            seen="$seen (without the keyboard)"
+            return 1
+        fi
         sleep 0.2
     done
     return 1
@@ -107,10 +111,13 @@ windows_are "$panel_now" && ok || fail "the next start: saw '$seen'"
 sleep 0.5
 xdotool key alt+F4
 windows_are "$main_window" && ok || fail "Alt+F4 on the panel left no main window: saw '$seen'"
+# Counted from the top of the 環境 menu: a lost key lands on an item that changes nothing
+# outside the program (counted from the bottom, on the Start-menu or screen-saver command).
 xdotool key alt+e
 sleep 0.5
-xdotool key Up Up Up Return  # 標準設定のクリア: third from the bottom of the 環境 menu
-sleep 1
+# The menu opens on 単語設定; four steps down, past the separator, is 標準設定のクリア.
+xdotool key Down Down Down Down Return
+for _ in $(seq 1 30); do [ "$(head -c 2 "$cfg")" = "$(printf '0\r')" ] && break; sleep 0.1; done
 defaults=$(printf '0\r\n50\r\nＭＳ ゴシック\r\n45\r\n-60\r\n65535\r\n0\r\n0\r\n0\r\n0\r\n500\r\n125\r\n' | iconv -f UTF-8 -t CP932 | od -c)
 [ "$(od -c <"$cfg")" = "$defaults" ] && ok || {
     fail "kawaban.cfg after 標準設定のクリア:"

@@ -130,14 +130,6 @@ TEST_F(NewsPanelTest, TheFontDialogFromBothCommands) {
     }
     EXPECT_TRUE(fx.dialogs.ScriptUsedUp());
 
-    // A font without Shift-JIS is drawn as itself, not as a Japanese font the system prefers.
-    fx.dialogs.NextFont(FontChoice{"DejaVu Sans Mono", -30, 65535, false, false, false, false, 0});
-    main.Click(TForm1::kN3);
-    win::WindowDC dc(panel.Handle());
-    win::ScopedSelect select(dc.Get(), panel.PanelGdiFont());
-    char face[LF_FACESIZE] = {};
-    GetTextFaceA(dc.Get(), sizeof(face), face);
-    EXPECT_STREQ(face, "DejaVu Sans Mono");
 }
 
 TEST_F(NewsPanelTest, TheTwoCheckMarksAlwaysAgree) {

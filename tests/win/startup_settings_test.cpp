@@ -58,6 +58,8 @@ TEST(StartupSettings, TheFileIsAppliedAndThePanelShowsAlone) {
     });
     EXPECT_TRUE(mainHidden);
     EXPECT_TRUE(panelShown);
+    // Back from the panel, the main window has the keyboard.
+    EXPECT_EQ(GetForegroundWindow(), fx.Form1().Handle());
     EXPECT_TRUE(fx.Form1().MenuChecked(TForm1::kMenuZenmen));
     EXPECT_TRUE(fx.Form4().MenuChecked(TForm4::kMenuZenmen));
     EXPECT_EQ(TrackBarPosition(fx.Form1()), 20);
@@ -78,9 +80,15 @@ TEST(StartupSettings, TheFileIsAppliedAndThePanelShowsAlone) {
 // A place that no screen shows (a monitor since removed) puts the panel at its default place;
 // a place partly on the screen is kept.
 TEST(StartupSettings, APlaceOffEveryScreenGivesTheDefaultPlace) {
+    const int width = GetSystemMetrics(SM_CXVIRTUALSCREEN), height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
     const struct {
         int left, top, wantLeft, wantTop;
-    } cases[] = {{5000, 5000, 500, 125}, {-3000, 100, 500, 125}, {-100, -50, -100, -50}, {900, 700, 900, 700}};
+    } cases[] = {
+        {width + 10, height + 10, 500, 125},
+        {-3000, 100, 500, 125},
+        {-100, -50, -100, -50},
+        {width - 100, height - 50, width - 100, height - 50},
+    };
     for (const auto& c : cases) {
         AppFixture fx;
         test::Spit(fx.SettingsFile(), "0\r\n50\r\nＭＳ ゴシック\r\n45\r\n-60\r\n65535\r\n0\r\n0\r\n0\r\n0\r\n" +
@@ -194,7 +202,7 @@ TEST(StartupSettings, AFileThatCannotBeReplacedIsLeftAsItWas) {
     test::Spit(fx.SettingsFile(), old);
     StartAndSettle(fx);
     EXPECT_EQ(TrackBarPosition(fx.Form1()), 77);
-    test::Spit(fx.SettingsFile(), "1\r\n77\r\nＭＳ ゴシック\r\n45\r\n-60\r\n65535\r\n0\r\n0\r\n0\r\n0\r\n1\r\n2\r\n" +
+    test::Spit(fx.SettingsFile(), "0\r\n77\r\nＭＳ ゴシック\r\n45\r\n-60\r\n65535\r\n0\r\n0\r\n0\r\n0\r\n1\r\n2\r\n" +
                                       other + "\r\n");
     const std::string kept = test::Slurp(fx.SettingsFile());
     ASSERT_TRUE(SetFileAttributesA(fx.SettingsFile().c_str(), FILE_ATTRIBUTE_READONLY));
