@@ -85,9 +85,6 @@ public:
     // Hides this window and shows the news panel modally.
     void ShowNewsPanelAlone();
 
-    // Sends a menu item's command as its shortcut would (nothing happens while it is greyed).
-    void Click(int id) { SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnCommand(int id, int code) override;

@@ -50,9 +50,6 @@ public:
     void PopCloseClick();
     void MenuZenmenClick();
 
-    // Sends a popup item's command as choosing it does.
-    void Click(int id) { SendMessageA(Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnCommand(int id, int code) override;

@@ -90,6 +90,9 @@ public:
     bool MenuEnabled(int id) const;
     void SetMenuChecked(int id, bool checked);
     bool MenuChecked(int id) const;
+    // Sends a menu item's command as choosing it or its shortcut does (nothing happens while
+    // the item is greyed).
+    void Click(int id) { SendMessageA(hwnd_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
     HMENU Menu() const { return menu_; }
     // A popup menu that a right click on the form (or the menu key) shows; its items are
     // given as level 1. Enabled and checked states are set by id as for the menu bar.

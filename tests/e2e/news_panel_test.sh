@@ -19,8 +19,22 @@ cfg="$app/kawaban.cfg"
 
 printf '3\r\n太郎\r\n花子\r\n次郎\r\n\r\n2\r\n駅前\r\n公園\r\n\r\n2\r\n踊った\r\n歌った\r\n' | iconv -f UTF-8 -t CP932 >"$e2e_work/words.dat"
 words=$(wine_path "$e2e_work/words.dat")
-printf '1\r\n50\r\nＭＳ ゴシック\r\n45\r\n-60\r\n65535\r\n0\r\n0\r\n0\r\n0\r\n500\r\n125\r\n%s\r\n' "$words" |
-    iconv -f UTF-8 -t CP932 >"$cfg"
+# write_cfg LINE...: kawaban.cfg with these lines, as the program writes them (code page 932,
+# CR LF); cfg_is WHAT LINE...: kawaban.cfg holds exactly these lines.
+write_cfg() {
+    printf '%s\r\n' "$@" | iconv -f UTF-8 -t CP932 >"$cfg"
+}
+cfg_is() {
+    local what=$1 want
+    shift
+    want=$(printf '%s\r\n' "$@" | iconv -f UTF-8 -t CP932 | od -c)
+    [ "$(od -c <"$cfg")" = "$want" ] && ok || {
+        fail "kawaban.cfg after $what:"
+        iconv -f CP932 -t UTF-8 <"$cfg"
+    }
+}
+defaults=(0 50 'ＭＳ ゴシック' 45 -60 65535 0 0 0 0 500 125)
+write_cfg 1 "${defaults[@]:1}" "$words"
 
 # windows_are PATTERN [SECONDS]: waits until the visible windows titled でたらめ瓦版 are exactly
 # one line matching the extended regular expression PATTERN ("WxH+X+Y popup|framed
@@ -96,12 +110,7 @@ sleep 0.8
 xdotool key Up Return
 wait_program 10
 [ "$program_status" = 0 ] && ok || fail "exit status $program_status after 終了する"
-want=$(printf '3\r\n50\r\nＭＳ ゴシック\r\n20\r\n-27\r\n65535\r\n0\r\n0\r\n0\r\n0\r\n600\r\n125\r\n%s\r\n' "$words" |
-    iconv -f UTF-8 -t CP932 | od -c)
-[ "$(od -c <"$cfg")" = "$want" ] && ok || {
-    fail "kawaban.cfg after 終了する:"
-    iconv -f CP932 -t UTF-8 <"$cfg"
-}
+cfg_is 終了する 3 50 'ＭＳ ゴシック' 20 -27 65535 0 0 0 0 600 125 "$words"
 
 # The next start shows the panel alone at its new place. Alt+F4 there brings the main window
 # back. 環境 > 標準設定のクリア writes exactly the twelve default lines and puts the panel back
@@ -118,11 +127,7 @@ sleep 0.5
 # The menu opens on 単語設定; four steps down, past the separator, is 標準設定のクリア.
 xdotool key Down Down Down Down Return
 for _ in $(seq 1 30); do [ "$(head -c 2 "$cfg")" = "$(printf '0\r')" ] && break; sleep 0.1; done
-defaults=$(printf '0\r\n50\r\nＭＳ ゴシック\r\n45\r\n-60\r\n65535\r\n0\r\n0\r\n0\r\n0\r\n500\r\n125\r\n' | iconv -f UTF-8 -t CP932 | od -c)
-[ "$(od -c <"$cfg")" = "$defaults" ] && ok || {
-    fail "kawaban.cfg after 標準設定のクリア:"
-    iconv -f CP932 -t UTF-8 <"$cfg"
-}
+cfg_is 標準設定のクリア "${defaults[@]}"
 xdotool key ctrl+n
 windows_are '480x98\+500\+125 popup topmost' && ok || fail "the default panel: saw '$seen'"
 xdotool key a
@@ -132,12 +137,7 @@ sleep 0.5
 xdotool key q
 wait_program 10
 [ "$program_status" = 0 ] && ok || fail "exit status $program_status after ファイル > 終了"
-want=$(printf '0\r\n50\r\nＭＳ ゴシック\r\n45\r\n-60\r\n65535\r\n0\r\n0\r\n0\r\n0\r\n500\r\n125\r\n%s\r\n' "$words" |
-    iconv -f UTF-8 -t CP932 | od -c)
-[ "$(od -c <"$cfg")" = "$want" ] && ok || {
-    fail "kawaban.cfg after ファイル > 終了:"
-    iconv -f CP932 -t UTF-8 <"$cfg"
-}
+cfg_is 'ファイル > 終了' "${defaults[@]}" "$words"
 
 # That start shows the main window with the news running; closing it by Alt+F4 writes nothing.
 cp "$cfg" "$e2e_work/cfg.before"
@@ -152,8 +152,7 @@ wait_program 10
 cmp -s "$cfg" "$e2e_work/cfg.before" && ok || fail "closing the main window by Alt+F4 changed kawaban.cfg"
 
 # A place that no screen shows (a monitor since removed): the panel comes up at 500, 125.
-printf '1\r\n50\r\nＭＳ ゴシック\r\n45\r\n-60\r\n65535\r\n0\r\n0\r\n0\r\n0\r\n3000\r\n2000\r\n' |
-    iconv -f UTF-8 -t CP932 >"$cfg"
+write_cfg 1 "${defaults[@]:1:9}" 3000 2000
 start_program "$exe"
 windows_are '480x98\+500\+125 popup topmost' && ok || fail "a panel placed off the screen: saw '$seen'"
 sleep 0.3
