@@ -2,7 +2,7 @@
 # The real Kawaban.exe under Wine in Xvfb with a settings file that says "news panel alone"
 # and names a word file: the borderless panel shows alone at 500, 125, 480 x 98, in the
 # topmost band, with the news moving. It is dragged by 100 pixels, ignores Tab and Shift,
-# goes back to the main window on a letter key and on a double-click, takes a new font from
+# goes back to the main window on a letter key, a double-click and 戻る, takes a new font from
 # the font dialog (Ctrl+F in the main window), comes again from Ctrl+N and from a double-click
 # on the main window's board, and "終了する" in its popup menu ends the program with status 0
 # after writing the new place and font, always-on-top and the word file. The next start shows
@@ -99,8 +99,15 @@ xdotool mousemove --sync 700 170 click --repeat 2 --delay 80 1
 windows_are "$main_window" && ok || fail "a double-click did not go back: saw '$seen'"
 xdotool mousemove --sync 300 180 click --repeat 2 --delay 80 1
 windows_are "$panel_now" && ok || fail "a double-click on the board did not show the panel: saw '$seen'"
+xdotool mousemove --sync 700 170 click 3
+sleep 0.8
+xdotool key Down Return
+windows_are "$main_window" && ok || fail "戻る did not go back: saw '$seen'"
+xdotool key ctrl+n
+windows_are "$panel_now" && ok || fail "Ctrl+N after 戻る: saw '$seen'"
 
-# The popup menu: 常に前面に表示 (second item), then 終了する (the last).
+# The popup menu: 戻る (the first item) goes back; Ctrl+N shows the panel again. Then
+# 常に前面に表示 (the second item), then 終了する (the last).
 xdotool mousemove --sync 700 170 click 3
 sleep 0.8
 xdotool key Down Down Return
