@@ -48,8 +48,12 @@ PanelAction PanelInput(RunMode mode, PanelEvent event) {
         case PanelEvent::LeftPress:
             return PanelAction::StartDrag;
         case PanelEvent::LeftDoubleClick:
+            // In a saver run the second press of the double-click is a press like any other.
+            return mode == RunMode::Saver ? PanelAction::GoBackAndEnd : PanelAction::GoBack;
         case PanelEvent::CharacterKey:
             return PanelAction::GoBack;
+        case PanelEvent::TabKey:
+            return PanelAction::None;
         case PanelEvent::KeyDown:
         case PanelEvent::RightPress:
         case PanelEvent::MiddlePress:
@@ -60,6 +64,14 @@ PanelAction PanelInput(RunMode mode, PanelEvent event) {
             return mode == RunMode::Preview ? PanelAction::EndProcess : PanelAction::None;
     }
     return PanelAction::None;
+}
+
+bool LeavesSaverSquare(PixelPoint client, PixelPoint start) {
+    const auto far = [](int a, int b) {
+        const std::int64_t d = static_cast<std::int64_t>(a) - b;
+        return d > kSaverSquare || d < -kSaverSquare;
+    };
+    return far(client.x, start.x) || far(client.y, start.y);
 }
 
 }  // namespace kawaban

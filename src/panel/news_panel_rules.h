@@ -31,7 +31,8 @@ enum class PanelEvent {
     LeftPress,         // left button down (not a double-click)
     LeftDoubleClick,   // the second press of a left double-click
     CharacterKey,      // a key that yields a character (Tab never arrives)
-    KeyDown,           // any key going down
+    KeyDown,           // any key going down, except TabKey
+    TabKey,            // Tab going down without Ctrl and Alt: the focus key of a form
     RightPress,        // right button down or double-clicked
     MiddlePress,       // middle button down or double-clicked
     PointerMove,       // the pointer moved over the window
@@ -43,9 +44,23 @@ enum class PanelAction {
     StartDrag,     // the system's move loop, as if the title bar were pressed
     GoBack,        // the main window shows again and the panel closes
     EndProcess,    // exit status 0 at once, nothing written
+    GoBackAndEnd,  // GoBack, then the second press ends the process (a saver's double-click)
     CheckPointer,  // end the process when the pointer has left the start square
 };
 
 PanelAction PanelInput(RunMode mode, PanelEvent event);
+
+// A point in signed 32-bit pixels.
+struct PixelPoint {
+    int x = 0, y = 0;
+};
+
+// The saver's movement test: the pointer position a move reports (client coordinates of the
+// full-screen panel) against the start point (screen coordinates), per axis; a difference of
+// more than 30 pixels on either axis ends the saver, exactly 30 does not. The client area
+// starts inside the 2-pixel border, so on the screen the saver keeps positions from 28
+// pixels before the start point to 32 after it.
+constexpr int kSaverSquare = 30;
+bool LeavesSaverSquare(PixelPoint client, PixelPoint start);
 
 }  // namespace kawaban

@@ -42,9 +42,10 @@ TEST(PanelInput, TheTable) {
         A windowed, saver, preview;
     } cases[] = {
         {LeftPress, A::StartDrag, A::StartDrag, A::StartDrag},
-        {LeftDoubleClick, A::GoBack, A::GoBack, A::GoBack},
+        {LeftDoubleClick, A::GoBack, A::GoBackAndEnd, A::GoBack},
         {CharacterKey, A::GoBack, A::GoBack, A::GoBack},
         {KeyDown, A::None, A::EndProcess, A::None},
+        {TabKey, A::None, A::None, A::None},
         {RightPress, A::None, A::EndProcess, A::None},
         {MiddlePress, A::None, A::EndProcess, A::None},
         {PointerMove, A::None, A::CheckPointer, A::None},
@@ -55,6 +56,35 @@ TEST(PanelInput, TheTable) {
         EXPECT_EQ(PanelInput(RunMode::Saver, c.event), c.saver) << static_cast<int>(c.event);
         EXPECT_EQ(PanelInput(RunMode::Preview, c.event), c.preview) << static_cast<int>(c.event);
     }
+}
+
+// The saver's panel lies at 0, 0 with a 2-pixel border: a pointer at screen point p is at
+// client point p - 2.
+TEST(LeavesSaverSquare, PerAxisAndMeasuredInClientCoordinates) {
+    const PixelPoint start{500, 400};
+    const struct {
+        int dx, dy;  // screen pixels from the start point
+        bool ends;
+        const char* what;
+    } cases[] = {
+        {0, 0, false, "no move: 2 pixels in client coordinates"},
+        {30, 0, false, "30 right"},
+        {32, 0, false, "32 right is 30 in the client"},
+        {33, 0, true, "33 right"},
+        {-28, 0, false, "28 left is 30 in the client"},
+        {-29, 0, true, "29 left"},
+        {0, 32, false, "32 down"},
+        {0, -29, true, "29 up"},
+        {25, 25, false, "25 diagonally: per axis, not by distance"},
+        {31, -29, true, "either axis is enough"},
+    };
+    for (const auto& c : cases) {
+        const PixelPoint client{start.x + c.dx - 2, start.y + c.dy - 2};
+        EXPECT_EQ(LeavesSaverSquare(client, start), c.ends) << c.what;
+    }
+    // Far-apart points do not overflow.
+    EXPECT_TRUE(LeavesSaverSquare({2147483647, 0}, {-2147483647 - 1, 0}));
+    EXPECT_TRUE(LeavesSaverSquare({0, -2147483647 - 1}, {0, 2147483647}));
 }
 
 }  // namespace
