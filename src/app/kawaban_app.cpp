@@ -11,16 +11,18 @@
 
 namespace kawaban {
 
-KawabanApp::KawabanApp(DialogService& dialogs, ShellService& shell, std::vector<std::string> args,
-                       std::string exePath)
+KawabanApp::KawabanApp(DialogService& dialogs, ShellService& shell, UserRegistry& registry,
+                       std::vector<std::string> args, std::string exePath)
     : Dialogs(dialogs),
       Shell(shell),
+      Registry(registry),
       Args(std::move(args)),
       ExePath(std::move(exePath)),
       EndProcess([](int code) { ExitProcess(static_cast<UINT>(code)); }) {}
 
 KawabanApp::~KawabanApp() {
     // The main window goes last: the others are its owned windows.
+    FirstPanel.reset();
     FormSearch.reset();
     Form4.reset();
     Form3.reset();
@@ -48,6 +50,8 @@ bool KawabanApp::CreateForms() {
 void KawabanApp::Start() {
     if (!Form1->RunModeOf().preview)
         Form1->Show();
+    else if (FirstPanel)
+        FirstPanel->Show();
     Form1->Timer2().SetInterval(1);
 }
 

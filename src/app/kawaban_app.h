@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/ms_random.h"
+#include "panel/screen_saver_registration.h"
 #include "words/word_commands.h"
 #include "words/word_data.h"
 
@@ -35,13 +36,14 @@ public:
 class KawabanApp {
 public:
     // args: the command line's arguments after the program name; exePath: the running file.
-    KawabanApp(DialogService& dialogs, ShellService& shell, std::vector<std::string> args, std::string exePath);
+    KawabanApp(DialogService& dialogs, ShellService& shell, UserRegistry& registry, std::vector<std::string> args,
+               std::string exePath);
     ~KawabanApp();
 
     // Creates Form1, Form2, Form3, Form4 and FormSearch, all hidden. False when one fails.
     bool CreateForms();
-    // Shows the main window (never in a preview run) and arms the one-shot start-up timer,
-    // which fires once the message loop runs.
+    // Shows the main window, in a preview run the first news panel instead, and arms the
+    // one-shot start-up timer, which fires once the message loop runs.
     void Start();
     // Start, then the message loop until the application ends.
     int Run();
@@ -50,6 +52,7 @@ public:
     const std::string HelpFile = "Kawaban.hlp";
     DialogService& Dialogs;
     ShellService& Shell;
+    UserRegistry& Registry;
     const std::vector<std::string> Args;
     const std::string ExePath;
     WordData Words;
@@ -58,6 +61,10 @@ public:
     // panel's quit command). Tests put a recorder here.
     std::function<void(int)> EndProcess;
 
+    // A preview run makes a first news panel in the preview box while the main window is
+    // being created; it takes the main window's place at start and stays empty and black.
+    // Form4 is the second one, in which the ticker runs.
+    std::unique_ptr<TForm4> FirstPanel;
     std::unique_ptr<TForm1> Form1;
     std::unique_ptr<TForm2> Form2;
     std::unique_ptr<TForm3> Form3;

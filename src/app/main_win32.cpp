@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/kawaban_app.h"
+#include "panel/user_registry_win32.h"
 #include "shell/start_menu_win32.h"
 #include "win/dialogs.h"
 
@@ -43,7 +44,9 @@ void RunProgram() {
 
     kawaban::win::Win32DialogService dialogs;
     Win32Shell shell;
-    kawaban::KawabanApp app(dialogs, shell, std::move(args), kawaban::RunningExecutablePath().value_or("Kawaban.exe"));
+    kawaban::Win32UserRegistry registry;
+    kawaban::KawabanApp app(dialogs, shell, registry, std::move(args),
+                            kawaban::RunningExecutablePath().value_or("Kawaban.exe"));
     if (!app.CreateForms()) {
         MessageBoxA(nullptr, "ウィンドウを作成できませんでした。", kTitle, MB_OK | MB_ICONERROR);
         return;

@@ -137,8 +137,15 @@ void TForm1::FormCreate() {
             {app_.Title, BadHandleMessage(runMode_.badHandleText), MessageButtons::Ok, MessageIcon::Error});
     } else if (runMode_.preview) {
         HWND parent = reinterpret_cast<HWND>(static_cast<INT_PTR>(runMode_.PreviewParent));
+        if (!IsWindow(parent)) {
+            // A handle that names no window (a preview box already gone): nothing to show in.
+            app_.EndProcess(0);
+            return;
+        }
         ShowWindow(parent, SW_SHOW);
         GetWindowRect(parent, &previewRect_);
+        app_.FirstPanel = std::make_unique<TForm4>(app_);
+        app_.FirstPanel->Create();
     }
 }
 
@@ -345,6 +352,9 @@ void TForm1::OnCommand(int id, int code) {
         case kContents1:
             Contents1Click();
             break;
+        case kN6:
+            RegisterAsScreenSaver(app_.Registry, app_.Dialogs, app_.Title, app_.ExePath);
+            break;
         case kMenuAddStartMenu:
             app_.Shell.AddToStartMenu();
             break;
@@ -356,8 +366,7 @@ void TForm1::OnCommand(int id, int code) {
                 ShowNewsPanelAlone();
             break;
         default:
-            // E1/BtnEdit and N6 run operations of the word editor and the screen saver,
-            // bound with them.
+            // E1/BtnEdit run the word editor, bound with it.
             break;
     }
 }

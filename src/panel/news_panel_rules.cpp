@@ -66,6 +66,10 @@ PanelAction PanelInput(RunMode mode, PanelEvent event) {
     return PanelAction::None;
 }
 
+PanelEvent KeyDownEvent(bool isTab, bool ctrlDown, bool altDown) {
+    return isTab && !ctrlDown && !altDown ? PanelEvent::TabKey : PanelEvent::KeyDown;
+}
+
 bool LeavesSaverSquare(PixelPoint client, PixelPoint start) {
     const auto far = [](int a, int b) {
         const std::int64_t d = static_cast<std::int64_t>(a) - b;

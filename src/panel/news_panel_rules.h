@@ -50,6 +50,9 @@ enum class PanelAction {
 
 PanelAction PanelInput(RunMode mode, PanelEvent event);
 
+// A key going down: TabKey for Tab without Ctrl and Alt (Shift does not matter), else KeyDown.
+PanelEvent KeyDownEvent(bool isTab, bool ctrlDown, bool altDown);
+
 // A point in signed 32-bit pixels.
 struct PixelPoint {
     int x = 0, y = 0;

@@ -1,6 +1,9 @@
 // The news panel window; see news_panel_window.h.
 #include "panel/news_panel_window.h"
 
+#include <imm.h>
+#include <windowsx.h>
+
 #include "app/kawaban_app.h"
 #include "app/main_window.h"
 #include "app/settings.h"
@@ -18,6 +21,7 @@ constexpr COLORREF kYellow = RGB(255, 255, 0);
 constexpr int kBorder = 2;  // black, between the window's edge and its client area
 constexpr char kMiddleDot[] = "・";
 constexpr FontSpec kHiddenPanelFont{"ＭＳ ゴシック", -60, true};
+constexpr char kCoverClass[] = "KawabanSaverCover";
 
 // No title bar, no frame: the 474 x 94 client area and its border make a 478 x 98 window.
 const win::FormDesign kDesign{
@@ -45,15 +49,32 @@ const MenuItemDesign kPopupMenu1[] = {
 TForm4::TForm4(KawabanApp& app) : app_(app), font_{"ＭＳ Ｐゴシック", -12, 65535} {}
 
 bool TForm4::Create() {
-    if (!CreateForm(kDesign, kControls) || !CreatePopup(kPopupMenu1))
+    win::FormDesign design = kDesign;
+    HWND parent = nullptr;
+    const RunModeChoice& run = app_.Form1->RunModeOf();
+    if (run.preview) {
+        // Inside the preview box; clipped by its sibling (the first panel of a preview run).
+        design.style = (design.style & ~WS_POPUP) | WS_CHILD | WS_CLIPSIBLINGS;
+        parent = reinterpret_cast<HWND>(static_cast<INT_PTR>(run.PreviewParent));
+    }
+    if (!CreateForm(design, kControls, {}, parent) || !CreatePopup(kPopupMenu1))
         return false;
     HWND panel = Control("Panel1");
     ShowWindow(panel, SW_HIDE);
     EnableWindow(panel, FALSE);
     gdiFont_ = win::CreateFontFrom(font_);
     // FormCreate: into the topmost band, whatever the always-on-top option says.
-    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
+    if (!IsChild())
+        SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
     return true;
+}
+
+RunMode TForm4::Mode() const {
+    return app_.Form1->RunModeOf().mode;
+}
+
+bool TForm4::IsChild() const {
+    return (GetWindowLongA(Handle(), GWL_STYLE) & WS_CHILD) != 0;
 }
 
 void TForm4::SetPanelFont(const FontChoice& font) {
@@ -135,7 +156,7 @@ void TForm4::MenuZenmenClick() {
 }
 
 PanelAction TForm4::ActionFor(PanelEvent event) const {
-    return PanelInput(app_.Form1->RunModeOf().mode, event);
+    return PanelInput(Mode(), event);
 }
 
 void TForm4::Act(PanelAction action) {
@@ -151,14 +172,128 @@ void TForm4::Act(PanelAction action) {
         case PanelAction::EndProcess:
             app_.EndProcess(0);
             break;
-        case PanelAction::CheckPointer:
+        case PanelAction::GoBackAndEnd:
+            GoBack();
+            app_.EndProcess(0);
+            break;
+        case PanelAction::CheckPointer:  // see PointerMovedTo
         case PanelAction::None:
             break;
     }
 }
 
+void TForm4::KeyDown(WPARAM key) {
+    Act(ActionFor(KeyDownEvent(key == VK_TAB, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0)));
+}
+
+void TForm4::PointerMovedTo(POINT client) {
+    if (ActionFor(PanelEvent::PointerMove) == PanelAction::CheckPointer &&
+        LeavesSaverSquare({client.x, client.y}, saverStartPoint_))
+        app_.EndProcess(0);
+}
+
 void TForm4::OnShow() {
     SetCursor(LoadCursor(nullptr, IDC_ARROW));
+    const RunMode mode = Mode();
+    if (mode == RunMode::Windowed)
+        return;
+    // The saver covers the screen from its origin, the preview its box; a preview's panel
+    // goes above the first one in the box.
+    SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOACTIVATE | (IsChild() ? 0 : SWP_NOZORDER));
+    if (mode != RunMode::Saver)
+        return;
+    pointerHidden_ = true;
+    SetCursor(nullptr);
+    POINT start{};
+    GetCursorPos(&start);
+    saverStartPoint_ = {start.x, start.y};
+    // Keys come straight to the window, never through an input method's composition.
+    ImmAssociateContext(Handle(), nullptr);
+    CoverMonitors(OtherMonitors());
+}
+
+std::vector<RECT> OtherMonitors() {
+    std::vector<RECT> others;
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR monitor, HDC, LPRECT, LPARAM data) -> BOOL {
+            MONITORINFO info{};
+            info.cbSize = sizeof(info);
+            if (GetMonitorInfoA(monitor, &info) && !(info.dwFlags & MONITORINFOF_PRIMARY))
+                reinterpret_cast<std::vector<RECT>*>(data)->push_back(info.rcMonitor);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&others));
+    return others;
+}
+
+void TForm4::CoverMonitors(const std::vector<RECT>& monitors) {
+    RemoveCovers();
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSA existing;
+    if (!GetClassInfoA(instance, kCoverClass, &existing)) {
+        WNDCLASSA wc{};
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = CoverProc;
+        wc.hInstance = instance;
+        wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+        wc.lpszClassName = kCoverClass;
+        if (!RegisterClassA(&wc))
+            return;
+    }
+    for (const RECT& r : monitors) {
+        HWND cover = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kCoverClass, "", WS_POPUP, r.left, r.top,
+                                     r.right - r.left, r.bottom - r.top, Handle(), nullptr, instance, nullptr);
+        if (!cover)
+            continue;
+        SetWindowLongPtrA(cover, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        ShowWindow(cover, SW_SHOWNOACTIVATE);
+        covers_.push_back(cover);
+    }
+}
+
+void TForm4::RemoveCovers() {
+    for (HWND cover : covers_)
+        if (IsWindow(cover))
+            DestroyWindow(cover);
+    covers_.clear();
+}
+
+LRESULT CALLBACK TForm4::CoverProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* panel = reinterpret_cast<TForm4*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!panel)
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    switch (message) {
+        case WM_SETCURSOR:
+            SetCursor(nullptr);
+            return TRUE;
+        case WM_MOUSEMOVE: {
+            // Measured against the start point as over the panel itself.
+            POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            MapWindowPoints(hwnd, panel->Handle(), &at, 1);
+            panel->PointerMovedTo(at);
+            return 0;
+        }
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONDBLCLK:
+            // Nothing to drag or go back to here: any press ends the saver.
+            panel->app_.EndProcess(0);
+            return 0;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            panel->KeyDown(wParam);
+            return 0;
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_SCREENSAVE)
+                return 1;
+            break;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
 bool TForm4::CloseQuery() {
@@ -222,8 +357,8 @@ LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_ACTIVATEAPP:
             // The topmost band holds the panel while the program is active, and while another
-            // program is active only with always-on-top on.
-            if (wParam || !app_.Form1->AlwaysOnTop())
+            // program is active only with always-on-top on; a saver always stays in it.
+            if (!IsChild() && Mode() != RunMode::Saver && (wParam || !app_.Form1->AlwaysOnTop()))
                 SetWindowPos(Handle(), wParam ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                              SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
             break;
@@ -246,11 +381,23 @@ LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Act(ActionFor(PanelEvent::MiddlePress));
             break;
         case WM_MOUSEMOVE:
-            Act(ActionFor(PanelEvent::PointerMove));
+            PointerMovedTo({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             break;
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-            Act(ActionFor(PanelEvent::KeyDown));
+            KeyDown(wParam);
+            break;
+        case WM_SETCURSOR:
+            if (pointerHidden_) {
+                SetCursor(nullptr);
+                return TRUE;
+            }
+            break;
+        case WM_DESTROY:
+            // Destroyed from outside (our own windows go only when the program ends): in a
+            // preview run the preview box has gone away, and the preview with it.
+            if (Mode() == RunMode::Preview)
+                app_.EndProcess(0);
             break;
         case WM_CHAR:
             // The Tab key moves the focus in a form; it is no character here (Ctrl+I, the

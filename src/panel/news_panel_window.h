@@ -2,9 +2,13 @@
 // panel font the settings keep. A left press drags it, a double-click or a character key
 // goes back to the main window, a right click opens its menu (戻る, 常に前面に表示, 終了する).
 // The ticker draws on it on every tick, shown or not.
+// As a screen saver it covers the screen with the pointer hidden and ends the process on the
+// first input; as a preview it is a child window of the preview box and ends the process
+// when it closes or the box goes away.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "panel/news_panel_rules.h"
 #include "text/font_choice.h"
@@ -25,7 +29,8 @@ public:
 
     explicit TForm4(KawabanApp& app);
 
-    // Builds the window from its design and runs FormCreate (the topmost band).
+    // Builds the window from its design and runs FormCreate (the topmost band). In a preview
+    // run it is a child window of the preview box instead of a top-level one.
     bool Create();
 
     // The panel font: the ticker draws in it, SizeNewsPanel measures it, the settings keep it.
@@ -50,6 +55,13 @@ public:
     void PopCloseClick();
     void MenuZenmenClick();
 
+    // Where the pointer was when the saver showed (screen coordinates).
+    PixelPoint SaverStartPoint() const { return saverStartPoint_; }
+    // Covers these screen rectangles (the monitors besides the primary one) with plain black
+    // windows for as long as the saver runs; input there counts as input to the saver.
+    void CoverMonitors(const std::vector<RECT>& monitors);
+    const std::vector<HWND>& Covers() const { return covers_; }
+
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnCommand(int id, int code) override;
@@ -61,11 +73,24 @@ private:
     PanelAction ActionFor(PanelEvent event) const;
     void Act(PanelAction action);
     void PaintBorder();
+    RunMode Mode() const;
+    bool IsChild() const;
+    // The saver's inputs, from this window or from a cover.
+    void KeyDown(WPARAM key);
+    void PointerMovedTo(POINT client);
+    void RemoveCovers();
+    static LRESULT CALLBACK CoverProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     KawabanApp& app_;
     FontChoice font_;
     win::Font gdiFont_;
     win::Font hiddenPanelFont_;
+    PixelPoint saverStartPoint_;
+    bool pointerHidden_ = false;
+    std::vector<HWND> covers_;
 };
+
+// The screen rectangles of every monitor except the primary one.
+std::vector<RECT> OtherMonitors();
 
 }  // namespace kawaban

@@ -545,6 +545,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_DESTROY:
+            modalDone_ = true;  // a modal loop ends with its window
             if (mainForm_)
                 PostQuitMessage(0);
             return 0;

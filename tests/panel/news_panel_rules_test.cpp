@@ -58,6 +58,19 @@ TEST(PanelInput, TheTable) {
     }
 }
 
+TEST(KeyDownEvent, OnlyTabWithoutCtrlAndAltIsTheFocusKey) {
+    const struct {
+        bool tab, ctrl, alt;
+        PanelEvent event;
+    } cases[] = {
+        {true, false, false, PanelEvent::TabKey},  {true, true, false, PanelEvent::KeyDown},
+        {true, false, true, PanelEvent::KeyDown},  {true, true, true, PanelEvent::KeyDown},
+        {false, false, false, PanelEvent::KeyDown}, {false, true, false, PanelEvent::KeyDown},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(KeyDownEvent(c.tab, c.ctrl, c.alt), c.event) << c.tab << c.ctrl << c.alt;
+}
+
 // The saver's panel lies at 0, 0 with a 2-pixel border: a pointer at screen point p is at
 // client point p - 2.
 TEST(LeavesSaverSquare, PerAxisAndMeasuredInClientCoordinates) {

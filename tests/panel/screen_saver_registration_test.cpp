@@ -3,22 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include "fakes/recording_registry.h"
 #include "fakes/scripted_dialogs.h"
 
 namespace kawaban {
 namespace {
-
-struct RecordingRegistry : UserRegistry {
-    WriteResult WriteString(const std::string& key, const std::string& name, const std::string& value) override {
-        writes.push_back({key, name, value});
-        return result;
-    }
-    struct Write {
-        std::string key, name, value;
-    };
-    std::vector<Write> writes;
-    WriteResult result = WriteResult::Written;
-};
 
 TEST(RegisterAsScreenSaver, WritesThePathUnchangedAndReportsOnlyAFailedWrite) {
     // A Shift-JIS path whose ソ has a backslash as its second byte, and a .exe: the path is
@@ -33,7 +22,7 @@ TEST(RegisterAsScreenSaver, WritesThePathUnchangedAndReportsOnlyAFailedWrite) {
         {UserRegistry::WriteResult::WriteFailed, true},
     };
     for (const auto& c : cases) {
-        RecordingRegistry registry;
+        test::RecordingRegistry registry;
         registry.result = c.result;
         test::ScriptedDialogs dialogs;
         RegisterAsScreenSaver(registry, dialogs, "でたらめ瓦版", path);

@@ -17,6 +17,7 @@
 #include "panel/news_panel_window.h"
 #include "words/search_dialog.h"
 #include "words/word_editor_window.h"
+#include "fakes/recording_registry.h"
 #include "fakes/scripted_dialogs.h"
 #include "win/gdi.h"
 #include "test_support.h"
@@ -110,7 +111,7 @@ inline void WhenReady(std::function<bool()> condition, std::function<void()> act
 // is recorded instead of done.
 struct AppFixture {
     explicit AppFixture(std::vector<std::string> args = {}, std::string exePath = {})
-        : app(dialogs, shell, std::move(args), exePath.empty() ? folder.File("Kawaban.exe") : std::move(exePath)) {
+        : app(dialogs, shell, registry, std::move(args), exePath.empty() ? folder.File("Kawaban.exe") : std::move(exePath)) {
         app.EndProcess = [this](int code) { exitCodes.push_back(code); };
         created = app.CreateForms();
     }
@@ -120,6 +121,7 @@ struct AppFixture {
     TempDir folder;
     ScriptedDialogs dialogs;
     RecordingShell shell;
+    RecordingRegistry registry;
     KawabanApp app;
     std::vector<int> exitCodes;
     bool created = false;
