@@ -37,14 +37,16 @@ e2e_begin() {
         for _ in $(seq 1 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
     fi
     KAWABAN_PROBE=${KAWABAN_PROBE:-$(dirname "$exe")/win_probe.exe}
+    KAWABAN_PREVIEW_HOST=${KAWABAN_PREVIEW_HOST:-$(dirname "$exe")/preview_host.exe}
     # The program runs from a scratch copy of its folder, so the settings file it keeps
     # beside itself starts missing and never reaches another test.
     local app="$e2e_work/app" file
     mkdir -p "$app"
-    for file in "$exe" "$(dirname "$exe")/kawaban.html" "$(dirname "$exe")/kawaban.bat"; do
+    for file in "$exe" "$(dirname "$exe")/Kawaban.scr" "$(dirname "$exe")/kawaban.html" "$(dirname "$exe")/kawaban.bat"; do
         [ -e "$file" ] && cp "$file" "$app/"
     done
     exe="$app/$(basename "$exe")"
+    cfg="$app/kawaban.cfg"
 }
 
 # e2e_end prints the plain summary line and exits with the outcome.
@@ -150,4 +152,41 @@ open_in_dialog() {
     xdotool type --delay 20 "$(wine_path "$2")"
     xdotool key Return
     window_gone "$1" 10
+}
+
+# write_cfg LINE...: the program's kawaban.cfg with these lines, as the program writes them
+# (code page 932, CR LF); cfg_is WHAT LINE...: kawaban.cfg holds exactly these lines.
+write_cfg() {
+    printf '%s\r\n' "$@" | iconv -f UTF-8 -t CP932 >"$cfg"
+}
+cfg_is() {
+    local what=$1 want
+    shift
+    want=$(printf '%s\r\n' "$@" | iconv -f UTF-8 -t CP932 | od -c)
+    [ "$(od -c <"$cfg")" = "$want" ] && ok || {
+        fail "kawaban.cfg after $what:"
+        iconv -f CP932 -t UTF-8 <"$cfg"
+    }
+}
+
+# windows_are PATTERN [SECONDS]: waits until the visible windows titled でたらめ瓦版 are exactly
+# one line matching the extended regular expression PATTERN ("WxH+X+Y popup|framed
+# topmost|normal"), and that window has the keyboard; what was seen is left in $seen.
+windows_are() {
+    local limit=$(( ${2:-10} * 5 ))
+    for _ in $(seq 1 "$limit"); do
+        seen=$("$wine_run" "$KAWABAN_PROBE" list 'でたらめ瓦版' | tr -d '\r')
+        if [ "$(printf '%s\n' "$seen" | wc -l)" = 1 ] && printf '%s\n' "$seen" | grep -Eqx "$1"; then
+            focus_is "${1%% *}" "${2:-10}" && return 0
+            seen="$seen (without the keyboard)"
+            return 1
+        fi
+        sleep 0.2
+    done
+    return 1
+}
+
+# still_running: the program started last has not ended.
+still_running() {
+    [ -n "$e2e_pid" ] && kill -0 "$e2e_pid" 2>/dev/null
 }

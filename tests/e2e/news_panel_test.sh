@@ -14,44 +14,12 @@ set -u
 exe=$1
 . "$(dirname "$0")/lib.sh"
 e2e_begin
-app=$(dirname "$exe")
-cfg="$app/kawaban.cfg"
 
 printf '3\r\n太郎\r\n花子\r\n次郎\r\n\r\n2\r\n駅前\r\n公園\r\n\r\n2\r\n踊った\r\n歌った\r\n' | iconv -f UTF-8 -t CP932 >"$e2e_work/words.dat"
 words=$(wine_path "$e2e_work/words.dat")
-# write_cfg LINE...: kawaban.cfg with these lines, as the program writes them (code page 932,
-# CR LF); cfg_is WHAT LINE...: kawaban.cfg holds exactly these lines.
-write_cfg() {
-    printf '%s\r\n' "$@" | iconv -f UTF-8 -t CP932 >"$cfg"
-}
-cfg_is() {
-    local what=$1 want
-    shift
-    want=$(printf '%s\r\n' "$@" | iconv -f UTF-8 -t CP932 | od -c)
-    [ "$(od -c <"$cfg")" = "$want" ] && ok || {
-        fail "kawaban.cfg after $what:"
-        iconv -f CP932 -t UTF-8 <"$cfg"
-    }
-}
 defaults=(0 50 'ＭＳ ゴシック' 45 -60 65535 0 0 0 0 500 125)
 write_cfg 1 "${defaults[@]:1}" "$words"
 
-# windows_are PATTERN [SECONDS]: waits until the visible windows titled でたらめ瓦版 are exactly
-# one line matching the extended regular expression PATTERN ("WxH+X+Y popup|framed
-# topmost|normal"), and that window has the keyboard.
-windows_are() {
-    local limit=$(( ${2:-10} * 5 ))
-    for _ in $(seq 1 "$limit"); do
-        seen=$("$wine_run" "$KAWABAN_PROBE" list 'でたらめ瓦版' | tr -d '\r')
-        if [ "$(printf '%s\n' "$seen" | wc -l)" = 1 ] && printf '%s\n' "$seen" | grep -Eqx "$1"; then
-            focus_is "${1%% *}" "${2:-10}" && return 0
-            seen="$seen (without the keyboard)"
-            return 1
-        fi
-        sleep 0.2
-    done
-    return 1
-}
 main_window='518x232\+214\+111 framed normal'
 
 start_program "$exe"

@@ -73,6 +73,8 @@ TEST(ScreenSaver, CoversTheScreenWithThePointerHiddenAndTheInputMethodOff) {
         TForm4& panel = run.fx.Form4();
         mainHidden = !run.fx.Form1().Visible();
         place = WindowRectOf(panel.Handle());
+        // Another program becoming active does not take the saver out of the topmost band.
+        SendMessageA(panel.Handle(), WM_ACTIVATEAPP, FALSE, 0);
         exStyle = GetWindowLongPtrA(panel.Handle(), GWL_EXSTYLE);
         inputContext = ImmGetContext(panel.Handle());
         cursorAnswer = static_cast<BOOL>(
