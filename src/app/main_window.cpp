@@ -145,7 +145,8 @@ void TForm1::FormCreate() {
         ShowWindow(parent, SW_SHOW);
         GetWindowRect(parent, &previewRect_);
         app_.FirstPanel = std::make_unique<TForm4>(app_);
-        app_.FirstPanel->Create();
+        if (!app_.FirstPanel->Create())
+            app_.FirstPanel.reset();  // the panel in which the news runs is made later all the same
     }
 }
 

@@ -46,7 +46,13 @@ const MenuItemDesign kPopupMenu1[] = {
 }  // namespace
 
 // Until the settings are read the panel font is the design's, drawn yellow like the board.
-TForm4::TForm4(KawabanApp& app) : app_(app), font_{"ＭＳ Ｐゴシック", -12, 65535} {}
+TForm4::TForm4(KawabanApp& app)
+    : OtherMonitorsSource(OtherMonitors), app_(app), font_{"ＭＳ Ｐゴシック", -12, 65535} {}
+
+// The covers point back at this window: they go first.
+TForm4::~TForm4() {
+    RemoveCovers();
+}
 
 bool TForm4::Create() {
     win::FormDesign design = kDesign;
@@ -64,7 +70,7 @@ bool TForm4::Create() {
     EnableWindow(panel, FALSE);
     gdiFont_ = win::CreateFontFrom(font_);
     // FormCreate: into the topmost band, whatever the always-on-top option says.
-    if (!IsChild())
+    if (!IsPreviewChild())
         SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
     return true;
 }
@@ -73,7 +79,7 @@ RunMode TForm4::Mode() const {
     return app_.Form1->RunModeOf().mode;
 }
 
-bool TForm4::IsChild() const {
+bool TForm4::IsPreviewChild() const {
     return (GetWindowLongA(Handle(), GWL_STYLE) & WS_CHILD) != 0;
 }
 
@@ -200,7 +206,7 @@ void TForm4::OnShow() {
     // The saver covers the screen from its origin, the preview its box; a preview's panel
     // goes above the first one in the box.
     SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0,
-                 SWP_NOSIZE | SWP_NOACTIVATE | (IsChild() ? 0 : SWP_NOZORDER));
+                 SWP_NOSIZE | SWP_NOACTIVATE | (IsPreviewChild() ? 0 : SWP_NOZORDER));
     if (mode != RunMode::Saver)
         return;
     pointerHidden_ = true;
@@ -210,7 +216,7 @@ void TForm4::OnShow() {
     saverStartPoint_ = {start.x, start.y};
     // Keys come straight to the window, never through an input method's composition.
     ImmAssociateContext(Handle(), nullptr);
-    CoverMonitors(OtherMonitors());
+    CoverMonitors(OtherMonitorsSource ? OtherMonitorsSource() : std::vector<RECT>{});
 }
 
 namespace {
@@ -361,7 +367,7 @@ LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ACTIVATEAPP:
             // The topmost band holds the panel while the program is active, and while another
             // program is active only with always-on-top on; a saver always stays in it.
-            if (!IsChild() && Mode() != RunMode::Saver && (wParam || !app_.Form1->AlwaysOnTop()))
+            if (!IsPreviewChild() && Mode() != RunMode::Saver && (wParam || !app_.Form1->AlwaysOnTop()))
                 SetWindowPos(Handle(), wParam ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                              SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
             break;
@@ -389,6 +395,14 @@ LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
             KeyDown(wParam);
+            break;
+        case WM_SHOWWINDOW:
+            // Hidden (the saver closed from outside, or gone back): the covers and the hidden
+            // pointer go with it.
+            if (!wParam) {
+                RemoveCovers();
+                pointerHidden_ = false;
+            }
             break;
         case WM_SETCURSOR:
             if (pointerHidden_) {

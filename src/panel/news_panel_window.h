@@ -7,6 +7,7 @@
 // when it closes or the box goes away.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,7 @@ public:
     };
 
     explicit TForm4(KawabanApp& app);
+    ~TForm4() override;
 
     // Builds the window from its design and runs FormCreate (the topmost band). In a preview
     // run it is a child window of the preview box instead of a top-level one.
@@ -57,9 +59,9 @@ public:
 
     // Where the pointer was when the saver showed (screen coordinates).
     PixelPoint SaverStartPoint() const { return saverStartPoint_; }
-    // Covers these screen rectangles (the monitors besides the primary one) with plain black
-    // windows for as long as the saver runs; input there counts as input to the saver.
-    void CoverMonitors(const std::vector<RECT>& monitors);
+    // The screen rectangles of the monitors besides the primary one, which the saver covers
+    // with plain black windows while it shows; input there counts as input to the saver.
+    std::function<std::vector<RECT>()> OtherMonitorsSource;
     const std::vector<HWND>& Covers() const { return covers_; }
 
 protected:
@@ -74,10 +76,11 @@ private:
     void Act(PanelAction action);
     void PaintBorder();
     RunMode Mode() const;
-    bool IsChild() const;
+    bool IsPreviewChild() const;
     // The saver's inputs, from this window or from a cover.
     void KeyDown(WPARAM key);
     void PointerMovedTo(POINT client);
+    void CoverMonitors(const std::vector<RECT>& monitors);
     void RemoveCovers();
     static LRESULT CALLBACK CoverProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -362,7 +362,9 @@ void Form::Show() {
         return;
     const bool wasVisible = IsWindowVisible(hwnd_);
     ShowWindow(hwnd_, SW_SHOW);
-    SetForegroundWindow(hwnd_);
+    // A child window (in another program's window) is shown, never brought to the foreground.
+    if (!(GetWindowLongA(hwnd_, GWL_STYLE) & WS_CHILD))
+        SetForegroundWindow(hwnd_);
     if (!wasVisible)
         OnShow();
 }

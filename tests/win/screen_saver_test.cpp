@@ -77,6 +77,10 @@ TEST(ScreenSaver, CoversTheScreenWithThePointerHiddenAndTheInputMethodOff) {
         SendMessageA(panel.Handle(), WM_ACTIVATEAPP, FALSE, 0);
         exStyle = GetWindowLongPtrA(panel.Handle(), GWL_EXSTYLE);
         inputContext = ImmGetContext(panel.Handle());
+        // Other windows keep theirs: the check above means something.
+        HIMC mainContext = ImmGetContext(run.fx.Form1().Handle());
+        EXPECT_NE(mainContext, nullptr);
+        ImmReleaseContext(run.fx.Form1().Handle(), mainContext);
         cursorAnswer = static_cast<BOOL>(
             SendMessageA(panel.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(panel.Handle()),
                          MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
@@ -159,18 +163,20 @@ TEST(ScreenSaver, TheInputsThatEndItAndThoseThatDoNot) {
 }
 
 // A second monitor is covered by a black window for as long as the saver shows; input there
-// ends the saver as on the panel.
-TEST(ScreenSaver, OtherMonitorsAreCoveredAndTheirInputCounts) {
+// ends the saver as on the panel, and a move there is measured from the start point as on
+// the panel. This second monitor lies over the start point, so the measure shows.
+TEST(ScreenSaver, OtherMonitorsAreCoveredWhileItShowsAndTheirInputCounts) {
     SaverRun run({"/s"});
     SetCursorPos(500, 400);
-    const RECT second{1024, 0, 1324, 200};
+    const RECT second{480, 380, 680, 580};
+    run.fx.Form4().OtherMonitorsSource = [&] { return std::vector<RECT>{second}; };
     RECT place{};
     bool visible = false, topmost = false, black = false;
+    HWND cover = nullptr;
     run.Run([&] {
         TForm4& panel = run.fx.Form4();
-        panel.CoverMonitors({second});
         ASSERT_EQ(panel.Covers().size(), 1u);
-        HWND cover = panel.Covers()[0];
+        cover = panel.Covers()[0];
         place = WindowRectOf(cover);
         visible = IsWindowVisible(cover);
         topmost = GetWindowLongPtrA(cover, GWL_EXSTYLE) & WS_EX_TOPMOST;
@@ -183,10 +189,11 @@ TEST(ScreenSaver, OtherMonitorsAreCoveredAndTheirInputCounts) {
             const char* what;
         } cases[] = {
             {WM_KEYDOWN, VK_TAB, KeyData(VK_TAB), false, "Tab alone"},
+            {WM_MOUSEMOVE, 0, MAKELPARAM(20, 20), false, "a move to the start point"},
+            {WM_MOUSEMOVE, 0, MAKELPARAM(60, 20), true, "a move 40 pixels from it"},
             {WM_KEYDOWN, VK_SHIFT, KeyData(VK_SHIFT), true, "Shift"},
-            {WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5), true, "a left press"},
-            {WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5), true, "a right press"},
-            {WM_MOUSEMOVE, 0, MAKELPARAM(5, 5), true, "a move far from the start point"},
+            {WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20), true, "a left press"},
+            {WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(20, 20), true, "a right press"},
         };
         for (const auto& c : cases) {
             run.fx.exitCodes.clear();
@@ -201,8 +208,9 @@ TEST(ScreenSaver, OtherMonitorsAreCoveredAndTheirInputCounts) {
     EXPECT_TRUE(visible);
     EXPECT_TRUE(topmost);
     EXPECT_TRUE(black);
-    // On this one-monitor screen the saver made no cover of its own.
-    EXPECT_TRUE(OtherMonitors().empty());
+    // Once the panel is hidden the cover is gone.
+    EXPECT_TRUE(run.fx.Form4().Covers().empty());
+    EXPECT_FALSE(IsWindow(cover));
 }
 
 // A preview box of this process, as the display settings give one.
