@@ -411,8 +411,9 @@ LRESULT TForm4::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_DESTROY:
-            // Destroyed from outside (our own windows go only when the program ends): in a
-            // preview run the preview box has gone away, and the preview with it.
+            // The window is destroyed while this form still stands, so not by the program
+            // (which destroys it only when taking the form apart): in a preview run the
+            // preview box has gone away, and the preview ends with it.
             if (Mode() == RunMode::Preview)
                 app_.EndProcess(0);
             break;
