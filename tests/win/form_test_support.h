@@ -127,6 +127,17 @@ struct AppFixture {
     bool created = false;
 };
 
+inline RECT WindowRectOf(HWND hwnd) {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    return r;
+}
+
+// A key message's lParam: the key's scan code in bits 16 to 23, a repeat count of 1.
+inline LPARAM KeyData(UINT vk) {
+    return static_cast<LPARAM>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC) << 16 | 1);
+}
+
 inline RECT ClientRectIn(HWND control, HWND parent) {
     RECT r;
     GetWindowRect(control, &r);

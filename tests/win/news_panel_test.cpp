@@ -13,6 +13,7 @@ namespace kawaban {
 namespace {
 
 using test::AppFixture;
+using test::WindowRectOf;
 
 constexpr char kWords[] = "2 太郎 花子 1 駅前 1 踊った";
 constexpr COLORREF kYellow = RGB(255, 255, 0);
@@ -21,12 +22,6 @@ std::string MenuTextAt(HMENU menu, int position) {
     char text[256] = {};
     GetMenuStringA(menu, position, text, sizeof(text), MF_BYPOSITION);
     return text;
-}
-
-RECT WindowRectOf(HWND hwnd) {
-    RECT r;
-    GetWindowRect(hwnd, &r);
-    return r;
 }
 
 class NewsPanelTest : public ::testing::Test {
@@ -179,8 +174,7 @@ TEST_F(NewsPanelTest, ActivationHoldTopmostBandAndScreenSaverStart) {
 
 // Each input arrives while the panel is shown alone (modal), and goes back or does nothing.
 TEST_F(NewsPanelTest, InputsThatGoBackAndInputsThatDoNothing) {
-    // A key's message carries its scan code in bits 16 to 23.
-    const auto key = [](UINT vk) { return static_cast<LPARAM>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC) << 16 | 1); };
+    const auto key = test::KeyData;
     const LPARAM at = MAKELPARAM(10, 10);
     const struct {
         UINT message;

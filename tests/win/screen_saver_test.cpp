@@ -13,20 +13,11 @@ namespace kawaban {
 namespace {
 
 using test::AppFixture;
+using test::KeyData;
+using test::WindowRectOf;
 
 constexpr char kWords[] = "2 太郎 花子 1 駅前 1 踊った";
 constexpr COLORREF kYellow = RGB(255, 255, 0);
-
-RECT WindowRectOf(HWND hwnd) {
-    RECT r;
-    GetWindowRect(hwnd, &r);
-    return r;
-}
-
-// A key's message carries its scan code in bits 16 to 23.
-LPARAM KeyData(UINT vk) {
-    return static_cast<LPARAM>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC) << 16 | 1);
-}
 
 // Holds Ctrl (or releases it) in this thread's key state, as GetKeyState reports it.
 void HoldControl(bool down) {
